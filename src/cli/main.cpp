@@ -1,0 +1,73 @@
+// quillmere-ini: profile reads and writes from the command line, over the editor's own store.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "store/file_services.h"
+#include "store/profile_file.h"
+#include "store/registry.h"
+#include "store/settings.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: quillmere-ini get FILE SECTION KEY\n"
+    "       quillmere-ini set FILE SECTION KEY VALUE\n"
+    "       quillmere-ini delete FILE SECTION KEY\n"
+    "       quillmere-ini keys FILE SECTION\n"
+    "       quillmere-ini ids FILE SECTION\n"
+    "       quillmere-ini template ra2|yr FILE\n";
+
+int Usage(const char* why) {
+    if (why) std::fprintf(stderr, "quillmere-ini: %s\n", why);
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+void PrintLine(const std::string& s) {
+    std::fwrite(s.data(), 1, s.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int Fail(const std::string& what) {
+    std::fprintf(stderr, "quillmere-ini: %s\n", what.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> a(argv + 1, argv + argc);
+    if (a.empty()) return Usage(nullptr);
+    const std::string& cmd = a[0];
+    auto need = [&](size_t n) { return a.size() == n + 1; };
+
+    if (cmd == "get") {
+        if (!need(3)) return Usage("get takes FILE SECTION KEY");
+        PrintLine(qm::ReadProfileValue(a[1], a[2], a[3]));
+        return 0;
+    }
+    if (cmd == "set") {
+        if (!need(4)) return Usage("set takes FILE SECTION KEY VALUE");
+        return qm::WriteProfileValue(a[1], a[2], a[3], a[4]) ? 0 : Fail("cannot write " + a[1]);
+    }
+    if (cmd == "delete") {
+        if (!need(3)) return Usage("delete takes FILE SECTION KEY");
+        return qm::DeleteProfileKey(a[1], a[2], a[3]) ? 0 : Fail("cannot write " + a[1]);
+    }
+    if (cmd == "keys" || cmd == "ids") {
+        if (!need(2)) return Usage("keys and ids take FILE SECTION");
+        if (!qm::FileExists(a[1])) return Fail("cannot read " + a[1]);
+        for (const auto& key : qm::ListSectionKeys(a[1], a[2]))
+            PrintLine(cmd == "keys" ? key : qm::ReadProfileValue(a[1], a[2], key));
+        return 0;
+    }
+    if (cmd == "template") {
+        if (!need(2) || (a[1] != "ra2" && a[1] != "yr")) return Usage("template takes ra2|yr FILE");
+        return qm::WriteWholeFile(a[2], qm::TemplateBytes(a[1] == "ra2" ? 1 : 2))
+                   ? 0
+                   : Fail("cannot write " + a[2]);
+    }
+    return Usage(("unknown command: " + cmd).c_str());
+}
