@@ -97,12 +97,6 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
         unlink(temp.c_str());
         return false;
     }
-    // Make the rename itself durable.
-    int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        fsync(dfd);
-        close(dfd);
-    }
     if (written) *written = new_st;
     return true;
 }

@@ -19,6 +19,9 @@ class ProfileCache {
 public:
     // The parsed file, or nullptr when it does not exist or cannot be read.
     ProfileFile* Get(const std::string& path) {
+        // A file with batched changes not yet on disk is served from memory.
+        for (auto it = entries_.begin(); it != entries_.end(); ++it)
+            if (it->path == path && it->file->pending) return it->file.get();
         struct stat st;
         if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
             Drop(path);
@@ -45,7 +48,15 @@ public:
         Remember(*file, st);
         file->Parse();
         entries_.push_front(Entry{path, std::move(file)});
-        if (entries_.size() > kMaxEntries) entries_.pop_back();
+        if (entries_.size() > kMaxEntries) {
+            // Evict the least recently used entry that holds no batched changes.
+            for (auto it = std::prev(entries_.end()); it != entries_.begin(); --it) {
+                if (!it->file->pending) {
+                    entries_.erase(it);
+                    break;
+                }
+            }
+        }
         return entries_.front().file.get();
     }
 
@@ -117,8 +128,26 @@ std::string_view SpelledKey(const std::string& bytes, const KeyLine& k) {
     return std::string_view(bytes.data() + b, e - b);
 }
 
-// Writes the edited bytes of `f` to disk and keeps the cache in step.
+// Paths whose writes are gathered by a ProfileBatch.
+std::vector<std::string>& BatchedPaths() {
+    static std::vector<std::string> paths;
+    return paths;
+}
+
+bool IsBatched(const std::string& path) {
+    for (const auto& p : BatchedPaths())
+        if (p == path) return true;
+    return false;
+}
+
+// Writes the edited bytes of `f` to disk (or keeps them for the batch) and keeps the cache
+// in step.
 bool Commit(const std::string& path, ProfileFile& f, std::string bytes) {
+    if (IsBatched(path)) {
+        f.bytes = std::move(bytes);
+        f.pending = true;
+        return true;
+    }
     struct stat st;
     if (!ReplaceFileAtomically(path, bytes, &st)) return false;
     f.bytes = std::move(bytes);
@@ -242,6 +271,35 @@ bool DeleteProfileKey(const std::string& file, const Text& section, const Text& 
     sec->Forget();
     f.Shift(next, -static_cast<long long>(next - start));
     return true;
+}
+
+ProfileBatch::ProfileBatch(const std::string& file) : path_(ResolvePath(file)) {
+    BatchedPaths().push_back(path_);
+}
+
+ProfileBatch::~ProfileBatch() { Commit(); }
+
+bool ProfileBatch::Commit() {
+    if (done_) return ok_;
+    done_ = true;
+    auto& paths = BatchedPaths();
+    for (auto it = paths.begin(); it != paths.end(); ++it) {
+        if (*it == path_) {
+            paths.erase(it);
+            break;
+        }
+    }
+    if (IsBatched(path_)) return ok_ = true;  // an outer batch on the same file writes it
+    ProfileFile* f = Cache().Get(path_);
+    if (!f || !f->pending) return ok_ = true;
+    f->pending = false;
+    struct stat st;
+    ok_ = ReplaceFileAtomically(path_, f->bytes, &st);
+    if (ok_)
+        ProfileCache::Remember(*f, st);
+    else
+        Cache().Drop(path_);  // forget the changes: the next read sees the file as it is
+    return ok_;
 }
 
 }  // namespace qm

@@ -24,4 +24,23 @@ bool WriteProfileValue(const std::string& file, const Text& section, const Text&
 // Removes a key's line. Deleting a missing key changes nothing and is not a failure.
 bool DeleteProfileKey(const std::string& file, const Text& section, const Text& key);
 
+// Gathers the writes to one file made while it lives and puts them on disk in one atomic
+// replacement, with the same bytes as the single writes would give. Reads in the meantime
+// see the changes. Commit (or the destructor) writes; false when that write failed, and then
+// none of the gathered changes reach the file.
+class ProfileBatch {
+public:
+    explicit ProfileBatch(const std::string& file);
+    ~ProfileBatch();
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+
+    bool Commit();
+
+private:
+    std::string path_;
+    bool done_ = false;
+    bool ok_ = false;
+};
+
 }  // namespace qm

@@ -39,6 +39,7 @@ struct ProfileFile {
     std::vector<SectionBlock> sections;
     std::unordered_map<Text, size_t> first_section;  // upper name -> first section with it
     std::string line_end = "\r\n";                    // used for inserted lines
+    bool pending = false;  // changed in memory by a batch, not yet written
 
     // Identity of the file on disk that these bytes came from.
     dev_t dev = 0;
