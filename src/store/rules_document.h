@@ -102,8 +102,9 @@ public:
     // Lists id in the registry under a free numeric key after its last entry and writes the
     // starting record of the category (and, except for buildings, of the movement).
     // kind ("船只" tells a ship from a vehicle) and movement ("步行", "飞行", "传送", "两栖",
-    // "航行") are GBK texts. False when id or registry is empty (nothing written) or when a
-    // write failed. id is not checked against existing sections.
+    // "航行") are GBK texts; any other movement writes no movement keys. False when id or
+    // registry is empty or registry names none of the four registries (nothing written), or
+    // when a write failed. id is not checked against existing sections.
     bool CreateUnit(const Text& registry, const Text& kind, const Text& id, const Text& movement,
                     const Text& image);
 
@@ -130,9 +131,11 @@ public:
 
     ParadropTimes LoadParadropTimes() const;
 
+    // A box that shows two keys gets the second key, or the first when the second is empty.
+    // The Yuri's Revenge boxes stay empty for Red Alert 2.
     GeneralSettings LoadGeneralSettings() const;
 
-    // False when a write failed.
+    // Each box that shows two keys writes its text to both. False when a write failed.
     bool SaveGeneralSettings(const GeneralSettings& settings);
 };
 
