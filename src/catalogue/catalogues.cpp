@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "catalogue/name_tables.h"
+#include "catalogue/picture_package.h"
 #include "store/profile_file.h"
 #include "store/registry.h"
 #include "store/settings.h"
@@ -116,7 +117,7 @@ Catalogues& ProgramCatalogues() {
 
 void BuildCatalogues() {
     ProgramCatalogues() = MakeCatalogues(RulesPath, GameVersion);
-    // TODO(picture package): call EnsurePicturePackage() from "catalogue/picture_package.h" here.
+    EnsurePicturePackage();
 }
 
 TextList DisplayItems(const std::string& rulesPath, int version, const std::string& kind) {
