@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
 
     if (cmd == "get") {
         if (!need(3)) return Usage("get takes FILE SECTION KEY");
+        if (!qm::FileExists(a[1])) return Fail("cannot read " + a[1]);
         PrintLine(qm::ReadProfileValue(a[1], a[2], a[3]));
         return 0;
     }
