@@ -86,7 +86,7 @@ std::string FindPictureInPackage(const std::string& package, const Text& name) {
         // The name may turn up inside the picture's own data; then the picture ends where its
         // markers say, and the entry's closing name must follow right there.
         const size_t jpegEnd = JpegEnd(package, begin);
-        if (false && jpegEnd != npos &&
+        if (jpegEnd != npos &&
             (jpegEnd == package.size() || package.compare(jpegEnd, name.size(), name) == 0))
             return package.substr(begin, jpegEnd - begin);
     }
