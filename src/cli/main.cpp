@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/picture_package.h"
 #include "store/file_services.h"
 #include "store/profile_file.h"
 #include "store/registry.h"
@@ -17,7 +18,8 @@ const char kUsage[] =
     "       quillmere-ini delete FILE SECTION KEY\n"
     "       quillmere-ini keys FILE SECTION\n"
     "       quillmere-ini ids FILE SECTION\n"
-    "       quillmere-ini template ra2|yr FILE\n";
+    "       quillmere-ini template ra2|yr FILE\n"
+    "       quillmere-ini picture NAME > out.jpg\n";
 
 int Usage(const char* why) {
     if (why) std::fprintf(stderr, "quillmere-ini: %s\n", why);
@@ -69,6 +71,14 @@ int main(int argc, char** argv) {
         return qm::WriteWholeFile(a[2], qm::TemplateBytes(a[1] == "ra2" ? 1 : 2))
                    ? 0
                    : Fail("cannot write " + a[2]);
+    }
+    if (cmd == "picture") {
+        if (!need(1)) return Usage("picture takes NAME");
+        const std::string bytes =
+            qm::FindPictureInPackage(qm::BuiltinPicturePackage(), qm::Utf8ToGbk(a[1]));
+        if (bytes.empty()) return Fail("no picture under " + a[1]);
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        return 0;
     }
     return Usage(("unknown command: " + cmd).c_str());
 }

@@ -1,6 +1,9 @@
 #include "catalogue/picture_package.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
 
 #include <set>
 #include <string>
@@ -262,6 +265,48 @@ TEST_F(PictureFiles, UnitPictureFallsBackToThePlaceholderAppearanceDoesNot) {
     EXPECT_EQ(qm::AppearancePictureBytes("Tank"), tank);
     EXPECT_EQ(qm::AppearancePictureBytes("Ship"), "");
     EXPECT_EQ(qm::AppearancePictureBytes(""), "");
+}
+
+// quillmere-ini picture NAME: the built-in package's bytes on standard output.
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+CliRun PictureCli(const std::string& nameUtf8) {
+    const std::string command = std::string(QM_CLI_PATH) + " picture '" + nameUtf8 + "' 2>/dev/null";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(PictureCommand, WritesTheLookedUpBytesOrFails) {
+    const auto entries = SplitBuiltinPackage(qm::BuiltinPicturePackage());
+    ASSERT_EQ(entries.size(), 140u);
+    struct Case {
+        const char* name;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"TRST", 0, entries[110].jpeg},
+        {"Attack Dog", 0, entries[22].jpeg},
+        {"磁电坦克", 0, entries[139].jpeg},
+        {"控制中心", 0, entries[0].jpeg},
+        {"Apocalypse Tank", 1, ""},
+        {"", 1, ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = PictureCli(c.name);
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.out, c.out) << c.name;
+    }
 }
 
 }  // namespace
