@@ -348,51 +348,49 @@ TEST_F(UnitRecordTest, VehicleTransformTarget) {
 // A building's "UndeploysInto" follows "AIBuildThis": the target when the box is checked; an
 // unchecked box clears a stored target but adds no key to a record without one.
 TEST_F(UnitRecordTest, BuildingTransformTarget) {
-    WriteRules(
-        "[WITH]\r\nUndeploysInto=AMCV\r\nCost=1\r\n"
-        "[EMPTY]\r\nUndeploysInto=\r\nCost=1\r\n"
-        "[NONE]\r\nCost=1\r\n");
-    UnitRecord u;
-    ASSERT_TRUE(rules.LoadUnit(qm::kBuildingTypes, "WITH", u));
-    EXPECT_TRUE(u.transform);
-    EXPECT_EQ(u.transformTarget, "AMCV");
-    u = UnitRecord{};
-    ASSERT_TRUE(rules.LoadUnit(qm::kBuildingTypes, "EMPTY", u));
-    EXPECT_FALSE(u.transform);
-    EXPECT_EQ(u.transformTarget, "");
-
+    const Lines saved = {"Owner=",  "Prerequisite=", "Strength=",    "BuildLimit=",
+                         "Adjacent=", "Power=",      "Trainable=no", "AIBuildThis=no"};
     const struct {
-        const char* id;
-        bool checked;
+        const char* stored;  // the UndeploysInto line, or nullptr for none
+        bool loadedChecked;
+        const char* loadedTarget;
+        bool checked;  // what is saved
         const char* target;
         Lines expectedStart;  // the section's lines up to "Sight"
     } cases[] = {
-        {"WITH", false, "AMCV",
-         {"UndeploysInto=", "Cost=", "Owner=", "Prerequisite=", "Strength=", "BuildLimit=",
-          "Adjacent=", "Power=", "Trainable=no", "AIBuildThis=no", "Sight="}},
-        {"EMPTY", false, "",
-         {"UndeploysInto=", "Cost=", "Owner=", "Prerequisite=", "Strength=", "BuildLimit=",
-          "Adjacent=", "Power=", "Trainable=no", "AIBuildThis=no", "Sight="}},
-        {"NONE", false, "AMCV",
-         {"Cost=", "Owner=", "Prerequisite=", "Strength=", "BuildLimit=", "Adjacent=", "Power=",
-          "Trainable=no", "AIBuildThis=no", "Sight="}},
-        {"NONE", true, "",
-         {"Cost=", "Owner=", "Prerequisite=", "Strength=", "BuildLimit=", "Adjacent=", "Power=",
-          "Trainable=no", "AIBuildThis=no", "UndeploysInto=", "Sight="}},
-        {"NONE", true, "AMCV",
-         {"Cost=", "Owner=", "Prerequisite=", "Strength=", "BuildLimit=", "Adjacent=", "Power=",
-          "Trainable=no", "AIBuildThis=no", "UndeploysInto=AMCV", "Sight="}},
-        {"WITH", true, "GAPOWR",
-         {"UndeploysInto=GAPOWR", "Cost=", "Owner=", "Prerequisite=", "Strength=",
-          "BuildLimit=", "Adjacent=", "Power=", "Trainable=no", "AIBuildThis=no", "Sight="}},
+        {"UndeploysInto=AMCV", true, "AMCV", true, "GAPOWR",
+         Concat({{"UndeploysInto=GAPOWR", "Cost="}, saved, {"Sight="}})},
+        {"UndeploysInto=AMCV", true, "AMCV", false, "AMCV",
+         Concat({{"UndeploysInto=", "Cost="}, saved, {"Sight="}})},
+        {"UndeploysInto=", false, "", false, "",
+         Concat({{"UndeploysInto=", "Cost="}, saved, {"Sight="}})},
+        {nullptr, false, "", false, "AMCV", Concat({{"Cost="}, saved, {"Sight="}})},
+        {nullptr, false, "", true, "", Concat({{"Cost="}, saved, {"UndeploysInto=", "Sight="}})},
+        {nullptr, false, "", true, "AMCV",
+         Concat({{"Cost="}, saved, {"UndeploysInto=AMCV", "Sight="}})},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.id) + (c.checked ? " checked " : " unchecked ") + c.target);
+    std::string file;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        file += "[B" + std::to_string(i) + "]\r\n";
+        if (cases[i].stored) file += std::string(cases[i].stored) + "\r\n";
+        file += "Cost=1\r\n";
+    }
+    WriteRules(file);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const std::string id = "B" + std::to_string(i);
+        SCOPED_TRACE(std::string(c.stored ? c.stored : "none") +
+                     (c.checked ? ", saved checked " : ", saved unchecked ") + c.target);
+        UnitRecord u;
+        ASSERT_TRUE(rules.LoadUnit(qm::kBuildingTypes, id, u));
+        EXPECT_EQ(u.transform, c.loadedChecked);
+        EXPECT_EQ(u.transformTarget, c.loadedTarget);
+
         u = UnitRecord{};
         u.transform = c.checked;
         u.transformTarget = c.target;
-        ASSERT_TRUE(rules.SaveUnit(qm::kBuildingTypes, c.id, u));
-        const Lines lines = Section(c.id);
+        ASSERT_TRUE(rules.SaveUnit(qm::kBuildingTypes, id, u));
+        const Lines lines = Section(id);
         ASSERT_GE(lines.size(), c.expectedStart.size());
         EXPECT_EQ(Lines(lines.begin(), lines.begin() + c.expectedStart.size()), c.expectedStart);
     }
