@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogues.h"
 #include "catalogue/picture_package.h"
 #include "store/file_services.h"
 #include "store/profile_file.h"
@@ -19,6 +20,7 @@ const char kUsage[] =
     "       quillmere-ini keys FILE SECTION\n"
     "       quillmere-ini ids FILE SECTION\n"
     "       quillmere-ini template ra2|yr FILE\n"
+    "       quillmere-ini list FILE ra2|yr infantry|vehicles|aircraft|buildings|countries|weapons\n"
     "       quillmere-ini picture NAME > out.jpg\n";
 
 int Usage(const char* why) {
@@ -72,10 +74,25 @@ int main(int argc, char** argv) {
                    ? 0
                    : Fail("cannot write " + a[2]);
     }
+    if (cmd == "list") {
+        static const char* const kKinds[] = {"infantry", "vehicles",  "aircraft",
+                                             "buildings", "countries", "weapons"};
+        bool known_kind = false;
+        if (a.size() == 4)
+            for (const char* k : kKinds) known_kind = known_kind || a[3] == k;
+        if (!need(3) || (a[2] != "ra2" && a[2] != "yr") || !known_kind)
+            return Usage("list takes FILE ra2|yr infantry|vehicles|aircraft|buildings|countries|weapons");
+        if (!qm::FileExists(a[1])) return Fail("cannot read " + a[1]);
+        for (const auto& item : qm::DisplayItems(a[1], a[2] == "ra2" ? 1 : 2, a[3]))
+            PrintLine(qm::GbkToUtf8(item));
+        return 0;
+    }
     if (cmd == "picture") {
         if (!need(1)) return Usage("picture takes NAME");
-        const std::string bytes =
-            qm::FindPictureInPackage(qm::BuiltinPicturePackage(), qm::Utf8ToGbk(a[1]));
+        // The name is taken as given (GBK); a name typed in a UTF-8 terminal is tried as GBK too.
+        const std::string package = qm::BuiltinPicturePackage();
+        std::string bytes = qm::FindPictureInPackage(package, a[1]);
+        if (bytes.empty()) bytes = qm::FindPictureInPackage(package, qm::Utf8ToGbk(a[1]));
         if (bytes.empty()) return Fail("no picture under " + a[1]);
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);
         return 0;

@@ -55,6 +55,13 @@ TEST(Cli, GetSetDeleteKeysIdsAndTemplates) {
     EXPECT_EQ(Cli({"template", "yr", dir.file("Rulesmd.ini")}).status, 0);
     EXPECT_EQ(Cli({"get", dir.file("Rulesmd.ini"), "General", "Name"}).out.find("Red Alert 2"), 0u);
     EXPECT_EQ(Cli({"keys", dir.file("Rulesmd.ini"), "Countries"}).out.substr(0, 2), "0\n");
+
+    // Display items come out as UTF-8.
+    const std::string yuri = Cli({"list", dir.file("Rulesmd.ini"), "yr", "infantry"}).out;
+    EXPECT_NE(yuri.find("\nYURI-克隆尤里\n"), std::string::npos);
+    const std::string as_ra2 = Cli({"list", dir.file("Rulesmd.ini"), "ra2", "infantry"}).out;
+    EXPECT_NE(as_ra2.find("\nYURI-尤里\n"), std::string::npos);
+    EXPECT_EQ(Cli({"list", dir.file("Rulesmd.ini"), "yr", "weapons"}).out.substr(0, 13), "105mm-炮弹\n");
 }
 
 TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
@@ -69,6 +76,9 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"get", "f"}, 2},
         {{"set", "f", "s", "k"}, 2},
         {{"template", "ra3", "f"}, 2},
+        {{"list", dir.file("a.ini"), "yr", "tanks"}, 2},
+        {{"list", dir.file("a.ini"), "ts", "infantry"}, 2},
+        {{"list", dir.file("missing.ini"), "yr", "infantry"}, 1},
         {{"set", dir.file("no/such/dir.ini"), "s", "k", "v"}, 1},
         {{"set", dir.file("a.ini"), "s", "k", "line\nbreak"}, 1},
         {{"keys", dir.file("missing.ini"), "s"}, 1},
