@@ -90,7 +90,7 @@ bool RulesDocument::SaveGeneralSettings(const GeneralSettings& s) {
         w.Put("GeneticConverterSpecial", kRechargeTime, s.geneticConverter);
         w.Put("PsychicDominatorSpecial", kRechargeTime, s.psychicDominator);
     }
-    return w.ok();
+    return w.Finish();
 }
 
 ParadropList RulesDocument::LoadParadrop(const Text& side) const {
@@ -111,7 +111,7 @@ bool RulesDocument::SaveParadrop(const Text& side, const ParadropList& list,
     }
     w.Put("AmericanParaDropSpecial", kRechargeTime, times.allied);
     w.Put("ParaDropSpecial", kRechargeTime, times.soviet);
-    return w.ok();
+    return w.Finish();
 }
 
 ParadropTimes RulesDocument::LoadParadropTimes() const {

@@ -135,7 +135,7 @@ bool RulesDocument::CreateUnit(const Text& registry, const Text& kind, const Tex
         w.Put(id, "IFVMode", "6");
     }
     w.Put(id, "Size", size);
-    if (building) return w.ok();
+    if (building) return w.Finish();
 
     w.Put(id, "Category", category);
     for (const KeyValue& kv : kCommonKeys) w.Put(id, kv.key, kv.value);
@@ -149,7 +149,7 @@ bool RulesDocument::CreateUnit(const Text& registry, const Text& kind, const Tex
         w.Put(id, "SpeedType", m->speedType);
         w.Put(id, "Locomotor", m->locomotor);
     }
-    return w.ok();
+    return w.Finish();
 }
 
 }  // namespace qm

@@ -4,9 +4,10 @@
 // are added in that order. The windows pass plain structs in and out and map them onto their
 // controls; each member names the control it belongs to.
 //
-// Saves are not atomic: the keys are written one after another. A save goes on through all
-// of its writes even when one of them fails (a refused value does not hold back the others)
-// and returns false when any write failed.
+// A save writes its keys one after another and puts them on disk together, in one
+// replacement of the file, so a save that fails on disk leaves the file as it was. A value
+// the profile layer refuses (one that would break the file's lines) does not hold back the
+// other keys. Every save returns false when any of its writes failed.
 #pragma once
 
 #include "store/gbk_text.h"

@@ -39,7 +39,7 @@ public:
     explicit SectionWriter(const Text& section) : section_(section) {}
     void Value(const char* key, const Text& value) { out_.Put(section_, key, value); }
     void Flag(const char* key, bool set) { Value(key, FlagText(set)); }
-    bool ok() const { return out_.ok(); }
+    bool Finish() { return out_.Finish(); }
 
 private:
     const Text& section_;
@@ -170,7 +170,7 @@ bool RulesDocument::SaveUnit(const Text& category, const Text& id, const UnitRec
     w.Flag("ImmuneToPsionics", u.immuneToPsionics);
     w.Flag("Crushable", u.crushable);
     w.Flag("Explodes", u.explodes);
-    return w.ok();
+    return w.Finish();
 }
 
 }  // namespace qm
