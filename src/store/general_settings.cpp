@@ -77,8 +77,8 @@ bool RulesDocument::SaveGeneralSettings(const GeneralSettings& s) {
     w.Put(kMultiplayer, "UnitCount", s.unitCount);
     w.Put(kMultiplayer, "MaxUnitCount", s.unitCount);
     w.Put(kGeneral, "BuildSpeed", s.buildSpeed);
-    // "Money" of "Powerups" is left alone: no box shows it, and the money crate it describes
-    // is not this page's business.
+    // Every save also sets the money crate to the program's fixed value.
+    w.Put("Powerups", "Money", "20,VETERAN,yes,2");
     w.Put(kCrateRules, "SoloCrateMoney", s.crateMoney);
     w.Put(kCrateRules, "CrateMinimum", s.crateCount);
     w.Put(kCrateRules, "CrateMaximum", s.crateCount);

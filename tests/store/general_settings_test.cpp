@@ -81,7 +81,8 @@ TEST_F(GeneralSettingsTest, PairedBoxFallsBackToTheFirstKey) {
 TEST_F(GeneralSettingsTest, SaveOrderBothVersions) {
     const Lines common = {
         "[MultiplayerDialogSettings]", "MinMoney=b2", "MaxMoney=b1", "UnitCount=b3",
-        "MaxUnitCount=b3", "[General]", "BuildSpeed=b6", "[CrateRules]",
+        "MaxUnitCount=b3", "[General]", "BuildSpeed=b6", "[Powerups]",
+        "Money=20,VETERAN,yes,2", "[CrateRules]",
         "SoloCrateMoney=1,5", "CrateMinimum=b4", "CrateMaximum=b4",
         "[LightningStormSpecial]", "RechargeTime=b7", "[ChronoSphereSpecial]",
         "RechargeTime=b9", "[IronCurtainSpecial]", "RechargeTime=b10"};
@@ -103,8 +104,8 @@ TEST_F(GeneralSettingsTest, SaveOrderBothVersions) {
     }
 }
 
-// A save replaces the twelve keys in place, leaves the other game's sections and "Powerups"
-// alone, and reads back as what was saved.
+// A save replaces the twelve keys in place, rewrites the money crate, leaves the other game's
+// sections alone, and reads back as what was saved.
 TEST_F(GeneralSettingsTest, SaveIntoExistingFile) {
     for (int version : {1, 2}) {
         SCOPED_TRACE(version);
@@ -115,7 +116,7 @@ TEST_F(GeneralSettingsTest, SaveIntoExistingFile) {
         GeneralSettings expected = Boxes();
         if (version == 1) expected.geneticConverter = expected.psychicDominator = "";
         EXPECT_EQ(rules.LoadGeneralSettings(), expected);
-        EXPECT_EQ(Value("Powerups", "Money"), "20,MONEY,yes,2000");
+        EXPECT_EQ(Value("Powerups", "Money"), "20,VETERAN,yes,2");
         EXPECT_EQ(Value("MultiplayerDialogSettings", "Money"), "10000");
         EXPECT_EQ(Value("MultiSpecial", "RechargeTime"), version == 1 ? "b8" : "11");
         EXPECT_EQ(Value("NukeSpecial", "RechargeTime"), version == 2 ? "b8" : "12");
