@@ -2,7 +2,9 @@
 
 #include <QAudioDevice>
 #include <QDir>
+#include <QHeaderView>
 #include <QMediaDevices>
+#include <QTreeView>
 #include <QUrl>
 
 namespace qm {
@@ -10,6 +12,17 @@ namespace qm {
 const QString Prompts::kDefaultCaption = QStringLiteral("信息：");
 
 namespace {
+
+// Room enough for every column of the file list.
+void SizeFileDialog(QFileDialog& dialog) {
+    dialog.resize(720, 440);
+    if (auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        list->header()->resizeSection(0, 260);
+        list->header()->resizeSection(1, 80);
+        list->header()->resizeSection(2, 90);
+        list->header()->resizeSection(3, 140);
+    }
+}
 
 QMessageBox::Icon BoxIcon(PromptIcon icon) {
     switch (icon) {
@@ -58,6 +71,7 @@ std::unique_ptr<QFileDialog> QtPrompts::MakeFolderDialog(const QString& title,
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
+    SizeFileDialog(*dialog);
     return dialog;
 }
 
@@ -70,6 +84,7 @@ std::unique_ptr<QFileDialog> QtPrompts::MakeOpenFileDialog(const QString& startD
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     // Name patterns match regardless of letter case, as file names do on Windows.
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    SizeFileDialog(*dialog);
     return dialog;
 }
 
