@@ -11,6 +11,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 
 #include <algorithm>
@@ -181,14 +182,25 @@ QImage StartBackground() {
         p.drawPath(path);
     }
 
-    // A radar mast on the nearest ridge, with a faint sweep of light.
-    p.setPen(QPen(QColor(10, 16, 28), 6));
-    p.drawLine(QPointF(190, 640), QPointF(190, 520));
-    p.drawLine(QPointF(190, 528), QPointF(150, 500));
-    p.drawLine(QPointF(190, 528), QPointF(230, 500));
+    // A radar dish on the nearest ridge, its warning light lit.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(10, 16, 28));
+    p.drawRect(QRectF(186, 548, 8, 92));             // mast
+    p.drawPolygon(QPolygonF({QPointF(172, 640), QPointF(208, 640), QPointF(190, 600)}));
+    p.save();
+    p.translate(190, 542);
+    p.rotate(-28);
+    QPainterPath dish;                                 // the lower half of an ellipse
+    dish.moveTo(-46, 0);
+    dish.arcTo(QRectF(-46, -26, 92, 52), 180, 180);
+    dish.closeSubpath();
+    p.drawPath(dish);
+    p.setPen(QPen(QColor(10, 16, 28), 3));
+    p.drawLine(QPointF(0, 12), QPointF(0, -30));      // feed arm
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 120, 90));
-    p.drawEllipse(QPointF(190, 516), 5, 5);
+    p.drawEllipse(QPointF(0, -32), 4, 4);
+    p.restore();
 
     // The name, high above the buttons.
     QFont title("DejaVu Serif");
