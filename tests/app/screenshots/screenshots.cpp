@@ -1,6 +1,8 @@
 // Saves a PNG of every window of the program, in the states a person meets them, into the
 // folder given. Works on a temporary program folder and demo game folder; run it on a real
 // display or under Xvfb (scripts/screenshots).
+//   app_screenshots OUTPUT_DIR      the windows, one PNG each
+//   app_screenshots --screen FILE   the whole screen as it is now (the running program)
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -53,8 +56,12 @@ void Shoot(QWidget* w, const char* name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--screen") {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        return screen && screen->grabWindow(0).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: app_screenshots OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: app_screenshots OUTPUT_DIR | --screen FILE\n");
         return 2;
     }
     outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
