@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "app/controls.h"
 #include "app/qt_text.h"
@@ -35,6 +37,22 @@ const QString kChooseAppearance = QStringLiteral("请选择单位外观...");
 const QString kEditNowQuestion = QStringLiteral(
     "您必须对新建的单位做修改，否则该单位不能被使用！\r\n\r\n是否现在修改？！\r\n\r\n"
     "新建的单位将出现在单位列表的最下面！！！");
+
+// A radio button whose caption is one line, as a plain button caption is: line breaks in the
+// text take no room (the building button's caption ends with one).
+class OneLineRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.remove(u'\r').remove(u'\n');
+        painter.drawControl(QStyle::CE_RadioButton, option);
+    }
+};
 
 // A checked radio button of an exclusive set cannot be unchecked directly.
 void Uncheck(QRadioButton* button) {
@@ -89,7 +107,7 @@ NewUnitWindow::NewUnitWindow(const Services& services, QWidget* parent, EditNewU
     单选框_车辆 = MakeControl<QRadioButton>(分组框1, "单选框_车辆", QStringLiteral("车辆单位"), 16, 48, 74, 16);
     单选框_船只 = MakeControl<QRadioButton>(分组框1, "单选框_船只", QStringLiteral("船只单位"), 16, 72, 74, 16);
     单选框_飞行 = MakeControl<QRadioButton>(分组框1, "单选框_飞行", QStringLiteral("飞行单位"), 16, 96, 74, 16);
-    单选框_建筑 = MakeControl<QRadioButton>(分组框1, "单选框_建筑", QStringLiteral("建筑设施\r\n"), 16, 120, 74, 16);
+    单选框_建筑 = MakeControl<OneLineRadioButton>(分组框1, "单选框_建筑", QStringLiteral("建筑设施\r\n"), 16, 120, 74, 16);
     标签1 = MakeControl<QLabel>(分组框1, "标签1", QStringLiteral("(不推荐)"), 40, 136, 48, 16);
 
     分组框2 = MakeControl<QGroupBox>(this, "分组框2", 119, 8, 264, 160);
