@@ -294,7 +294,8 @@ void NewUnitWindow::GenerateUnit() {
     // The log of generated units: the next number of the registry's "-new" section.
     const std::string settings = SettingsFilePath();
     const Text log = NewUnitRegistry + "-new";
-    WriteProfileValue(settings, log, NumberText(static_cast<long long>(ListSectionKeys(settings, log).size())), id);
+    const auto count = static_cast<long long>(ListSectionKeys(settings, log).size());
+    WriteProfileValue(settings, log, NumberText(count), id);
 
     if (services_.prompts->Question(kEditNowQuestion, PromptIcon::Information, QStringLiteral("提示：")) &&
         editNow_)

@@ -161,7 +161,10 @@ protected:
 
 // A unit of each registry whose appearance has a picture.
 const std::map<std::string, const char*> kWithPicture = {
-    {"InfantryTypes", "E1"}, {"VehicleTypes", "MTNK"}, {"AircraftTypes", "BEAG"}, {"BuildingTypes", "GAPOWR"}};
+    {"InfantryTypes", "E1"},
+    {"VehicleTypes", "MTNK"},
+    {"AircraftTypes", "BEAG"},
+    {"BuildingTypes", "GAPOWR"}};
 
 std::vector<QRadioButton*> MovementButtons(NewUnitWindow& w) {
     return {w.单选框_步行方式, w.单选框_飞行方式, w.单选框_传送方式, w.单选框_两栖方式, w.单选框_航行};
@@ -297,7 +300,8 @@ TEST_F(NewUnitWindowTest, DefaultIdComesFromTheRandomSourceAndTheClock) {
         clock.now = QDateTime(QDate(2024, 1, tc.day), QTime(23, 59, tc.second));
         auto w = Open(1);
         EXPECT_EQ(w->编辑框_新单位名称->text(), QString::fromLatin1(tc.id));
-        const std::vector<std::pair<int, int>> asked = {{1, 25}, {1, 25}, {1, 25}, {1, 25}, {1, 25}, {320, 900}};
+        const std::vector<std::pair<int, int>> asked = {
+            {1, 25}, {1, 25}, {1, 25}, {1, 25}, {1, 25}, {320, 900}};
         EXPECT_EQ(random.asked, asked);
     }
 }
@@ -384,11 +388,13 @@ TEST_F(NewUnitWindowTest, GeneratesEachKindOfUnit) {
                               kCommon,
                               kFly,
                               // "SpeedType" of the fly keys is set again in place
-                              {"MovementZone=Fly", "MovementRestrictedTo=Fly", std::string("Locomotor=") + kDrive}}),
+                              {"MovementZone=Fly", "MovementRestrictedTo=Fly",
+                               std::string("Locomotor=") + kDrive}}),
          "[AircraftTypes-new]\r\n0=Jet1\r\n"},
         {"building", 4, nullptr, nullptr, "GAPOWR", "Plant1", "两栖",
          kRulesHead + kRulesVehicles + kRulesAircraft + kRulesBuildings + "2=Plant1\r\n" + kRulesUnits +
-             Section("Plant1", {{"UIName=Name:Plant1", "Name=Plant1", "Image=Allied Power Plant", "Points=15", "Size="}}),
+             Section("Plant1", {{"UIName=Name:Plant1", "Name=Plant1", "Image=Allied Power Plant",
+                                 "Points=15", "Size="}}),
          "[BuildingTypes-new]\r\n0=Plant1\r\n"},
     };
     for (const auto& tc : cases) {
@@ -418,7 +424,7 @@ TEST_F(NewUnitWindowTest, GeneratesEachKindOfUnit) {
         EXPECT_EQ(q.text, kEditNowQuestion);
         EXPECT_EQ(q.caption, QStringLiteral("提示："));
         EXPECT_EQ(q.icon, PromptIcon::Information);
-        EXPECT_TRUE(edits.empty()) << "No edits nothing";
+        EXPECT_TRUE(edits.empty()) << "after No the editor is left alone";
         EXPECT_TRUE(w->isVisible()) << "the window stays open";
         EXPECT_EQ(w->编辑框_新单位名称->text(), QString::fromLatin1(tc.id));
     }
@@ -481,7 +487,8 @@ TEST_F(NewUnitWindowTest, LogCountsUnitsAndTheSameIdIsRefusedTheSecondTime) {
     EXPECT_EQ(prompts.shown().back().text, QStringLiteral("存在的单位名称！"));
     Generate(*w, "Tank2");
     EXPECT_EQ(Slurp(SettingsFile()), "[VehicleTypes-new]\r\n0=Tank1\r\n1=Tank2\r\n");
-    EXPECT_EQ(sounds.played, (std::vector<Sound>{Sound::Success, Sound::Failure, Sound::Failure, Sound::Success}));
+    EXPECT_EQ(sounds.played,
+              (std::vector<Sound>{Sound::Success, Sound::Failure, Sound::Failure, Sound::Success}));
     EXPECT_NE(Slurp(qm::RulesPath).find("[VehicleTypes]\r\n1=MTNK\r\n3=DEST\r\n4=HTNK ;the heavy tank\r\n"
                                         "5=Tank1\r\n6=Tank2\r\n"),
               std::string::npos);

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
 
     qm::NewUnitCategory = 2;
     qm::NewUnitWindow window(services);
-    window.组合框_外观->setCurrentIndex(window.组合框_外观->findText(QStringLiteral("MTNK-"), Qt::MatchStartsWith));
+    QComboBox* appearance = window.组合框_外观;
+    appearance->setCurrentIndex(appearance->findText(QStringLiteral("MTNK-"), Qt::MatchStartsWith));
     window.单选框_两栖方式->setChecked(true);
     window.show();
     QEventLoop loop;
