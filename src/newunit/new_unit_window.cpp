@@ -20,7 +20,6 @@
 #include "catalogue/picture_package.h"
 #include "store/file_services.h"
 #include "store/profile_file.h"
-#include "store/profile_index.h"
 #include "store/registry.h"
 #include "store/rules_document.h"
 #include "store/settings.h"
@@ -84,11 +83,7 @@ bool IdInUse(const Text& id) {
             if (EqualsNoCase(RemoveBlanks(value.substr(0, FindBytes(value, ";"))), id)) return true;
         }
     }
-    // The section names as the profile layer itself finds them.
-    ProfileFile rules;
-    rules.bytes = ReadWholeFile(RulesPath);
-    rules.Parse();
-    return rules.FindSection(UpperAscii(id)) != nullptr;
+    return ProfileSectionExists(RulesPath, id);
 }
 
 }  // namespace
@@ -234,7 +229,7 @@ void NewUnitWindow::FillAppearanceList() {
 }
 
 Text NewUnitWindow::AppearanceImageName() const {
-    return RulesDocument().GetImageName(ItemId(QtToGbk(组合框_外观->currentText())));
+    return Rules.GetImageName(ItemId(QtToGbk(组合框_外观->currentText())));
 }
 
 void NewUnitWindow::AppearanceChosen() {
@@ -282,7 +277,7 @@ void NewUnitWindow::GenerateUnit() {
     const Text id = QtToGbk(typed);
 
     const Text image = AppearanceImageName();
-    if (!RulesDocument().CreateUnit(NewUnitRegistry, NewUnitKind, id, NewUnitMovement, image)) {
+    if (!Rules.CreateUnit(NewUnitRegistry, NewUnitKind, id, NewUnitMovement, image)) {
         services_.sounds->Play(Sound::Failure);
         services_.prompts->Message(
             QStringLiteral("生成失败！\r\n\r\n无法写入配置文件：") + PathToQt(RulesPath),

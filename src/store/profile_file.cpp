@@ -273,6 +273,12 @@ bool DeleteProfileKey(const std::string& file, const Text& section, const Text& 
     return true;
 }
 
+bool ProfileSectionExists(const std::string& file, const Text& section) {
+    if (file.empty() || MatchName(section).empty()) return false;
+    ProfileFile* pf = Cache().Get(ResolvePath(file));
+    return pf && pf->FindSection(MatchName(section)) != nullptr;
+}
+
 ProfileBatch::ProfileBatch(const std::string& file) : path_(ResolvePath(file)) {
     BatchedPaths().push_back(path_);
 }

@@ -24,6 +24,10 @@ bool WriteProfileValue(const std::string& file, const Text& section, const Text&
 // Removes a key's line. Deleting a missing key changes nothing and is not a failure.
 bool DeleteProfileKey(const std::string& file, const Text& section, const Text& key);
 
+// True when the file has a section of that name, matched as reads and writes match it
+// (trimmed, regardless of ASCII letter case).
+bool ProfileSectionExists(const std::string& file, const Text& section);
+
 // Gathers the writes to one file made while it lives and puts them on disk in one atomic
 // replacement, with the same bytes as the single writes would give. Reads in the meantime
 // see the changes. Commit (or the destructor) writes; false when that write failed, and then

@@ -140,4 +140,7 @@ public:
     bool SaveGeneralSettings(const GeneralSettings& settings);
 };
 
+// The program's one document; it holds no data, so any instance works on the same file.
+extern RulesDocument Rules;
+
 }  // namespace qm

@@ -85,6 +85,10 @@ TEST(ProfileRead, FindsValuesTheWayWindowsDoes) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadProfileValue(f, c.section, c.key), c.expected) << c.section << "/" << c.key;
+    EXPECT_TRUE(ProfileSectionExists(f, "virus"));
+    EXPECT_TRUE(ProfileSectionExists(f, " Last"));
+    EXPECT_FALSE(ProfileSectionExists(f, "Broken"));
+    EXPECT_FALSE(ProfileSectionExists(dir.file("missing.ini"), "General"));
     EXPECT_EQ(ReadProfileValue("", "General", "Name"), "");
     EXPECT_EQ(ReadProfileValue("   ", "General", "Name"), "");
     EXPECT_EQ(ReadProfileValue(dir.file("missing.ini"), "General", "Name"), "");

@@ -1,0 +1,7 @@
+#include "store/rules_document.h"
+
+namespace qm {
+
+RulesDocument Rules;
+
+}  // namespace qm
