@@ -305,8 +305,7 @@ void SettingsWindow::BuildAboutPage() {
     标签20 = MakeControl<QLabel>(page, "标签20", QStringLiteral("Quillmere"), 157, 56, 188, 24);
     标签20->setFont(PixelFont(18, true));
     透明标签1 = MakeControl<QLabel>(page, "透明标签1", 161, 87, 176, 153);
-    透明标签1->setAttribute(Qt::WA_TranslucentBackground);
-    透明标签1->setAutoFillBackground(false);
+    透明标签1->setAutoFillBackground(false);  // the page shows through
     透明标签1->setWordWrap(true);
     透明标签1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     透明标签1->setTextFormat(Qt::PlainText);
