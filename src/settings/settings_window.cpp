@@ -344,7 +344,7 @@ bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- basic settings ----
 
 void SettingsWindow::LoadBasicBoxes() {
-    const GeneralSettings settings = RulesDocument().LoadGeneralSettings();
+    const GeneralSettings settings = Rules.LoadGeneralSettings();
     for (const BasicBox& b : kBasicBoxes) (this->*b.box)->setText(GbkToQt(settings.*b.value));
 }
 
@@ -372,7 +372,7 @@ void SettingsWindow::SaveBasic() {
 
     GeneralSettings settings;
     for (const BasicBox& b : kBasicBoxes) settings.*b.value = QtToGbk((this->*b.box)->text());
-    if (!RulesDocument().SaveGeneralSettings(settings)) {
+    if (!Rules.SaveGeneralSettings(settings)) {
         // The boxes keep the user's texts, so the save can be tried again.
         ReportFailedSave();
         return;
@@ -404,7 +404,7 @@ void SettingsWindow::PrepareParadrop() {
     组合框_兵种选择->clear();
     for (const Text& item : ProgramCatalogues().InfantryList) 组合框_兵种选择->addItem(GbkToQt(item));
     组合框_兵种选择->setCurrentIndex(-1);
-    const ParadropTimes times = RulesDocument().LoadParadropTimes();
+    const ParadropTimes times = Rules.LoadParadropTimes();
     编辑框_盟军间隔->setText(GbkToQt(times.allied));
     编辑框_苏军间隔->setText(GbkToQt(times.soviet));
     if (GameVersion == 2) 组合框_国家选择->addItem(kSides[3].item, kSides[3].name);
@@ -432,7 +432,7 @@ void SettingsWindow::SideChosen(int index) {
     }
     兵种列表->clear();
     const QString side = 组合框_国家选择->itemData(index).toString();
-    const ParadropList list = RulesDocument().LoadParadrop(QtToGbk(side));
+    const ParadropList list = Rules.LoadParadrop(QtToGbk(side));
     if (!ContainsText(list.units, ",") && !ContainsText(list.counts, ",")) {
         AddRow(GbkToQt(list.units), GbkToQt(list.counts));
     } else {
@@ -541,7 +541,7 @@ void SettingsWindow::SaveParadrop() {
     }
     const ParadropList list{JoinText(units, ","), JoinText(counts, ",")};
     const ParadropTimes times{QtToGbk(编辑框_盟军间隔->text()), QtToGbk(编辑框_苏军间隔->text())};
-    if (!RulesDocument().SaveParadrop(QtToGbk(side), list, times)) {
+    if (!Rules.SaveParadrop(QtToGbk(side), list, times)) {
         ReportFailedSave();
         return;
     }
