@@ -7,6 +7,7 @@
 #include "app/skin.h"
 #include "app/window_hub.h"
 #include "catalogue/catalogues.h"
+#include "editor/editor_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
 
     qm::ProgramCatalogues();  // the display lists, empty until the editor builds them
     qm::SkinH_Attach();
+    qm::SetEditorOpener(qm::OpenEditor);
     qm::OpenStartWindow(services);
     return app.exec();
 }
