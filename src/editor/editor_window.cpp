@@ -272,6 +272,11 @@ void EditorWindow::BuildEditorPage() {
     其他国家_编辑框 = MakeControl<QLineEdit>(分组框, "其他国家_编辑框", 514, 22, 100, 19);
     其他国家_编辑框->setReadOnly(true);
     其他国家_编辑框->setText(QStringLiteral("其他国家信息..."));
+    // The button covers the box's right end; a slightly smaller font keeps the whole text
+    // visible left of it.
+    QFont small = 其他国家_编辑框->font();
+    small.setPixelSize(10);
+    其他国家_编辑框->setFont(small);
     其他国家_编辑框->setEnabled(false);
     SetBackground(其他国家_编辑框, kGrey);
     其他国家_按钮 = MakeControl<QToolButton>(分组框, "其他国家_按钮", 591, 23, 22, 17);
@@ -486,7 +491,12 @@ void EditorWindow::ShowCategory(const TextList& list) {
 
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(list.size()));
-    for (const Text& item : list) rows.push_back(new QTreeWidgetItem(QStringList{GbkToQt(item)}));
+    for (const Text& item : list) {
+        const QString text = GbkToQt(item);
+        auto* row = new QTreeWidgetItem(QStringList{text});
+        row->setToolTip(0, text);  // names longer than the column show whole on hover
+        rows.push_back(row);
+    }
     单位列表框->addTopLevelItems(rows);
 
     组合框_车辆变身->clear();
@@ -703,7 +713,7 @@ void EditorWindow::UnitSelected(QTreeWidgetItem* current) {
     UnitRecord unit = FormRecord();
     unit.owner.clear();
     unit.imageName.clear();
-    rules_.LoadUnit(CurrentCategory, id, unit);
+    Rules.LoadUnit(CurrentCategory, id, unit);
     ShowRecord(unit);
 
     图片模型_编辑框->setText(GbkToQt(unit.imageName));
@@ -797,7 +807,7 @@ void EditorWindow::SaveClicked() {
         services_.sounds->Play(Sound::Failure);
         return;
     }
-    if (rules_.SaveUnit(CurrentCategory, id, FormRecord())) {
+    if (Rules.SaveUnit(CurrentCategory, id, FormRecord())) {
         services_.sounds->Play(Sound::Success);
         return;
     }

@@ -213,7 +213,6 @@ private:
 
     Services services_;
     EditorOpeners openers_;
-    RulesDocument rules_;
     QPointer<WaitWindow> waitWindow_;
     QPointer<QWidget> settingsWindow_;
     // How many items the last catalogue build put into each filled list, after its own items.

@@ -97,7 +97,7 @@ void EditorTest::TearDown() {
     EXPECT_EQ(prompts.pending(), 0u) << "an answer was queued that no prompt used";
 }
 
-qm::EditorWindow& EditorTest::Open(const std::string& rules, int version) {
+qm::EditorWindow& EditorTest::Open(const std::string& rules, int version, bool programWindows) {
     Spit(rulesPath, rules);
     qm::RulesPath = rulesPath;
     qm::GameVersion = version;
@@ -119,6 +119,7 @@ qm::EditorWindow& EditorTest::Open(const std::string& rules, int version) {
         gameDirCalls.push_back(qm::DirDialogMode);
         gameDirOwners.push_back(owner);
     };
+    if (programWindows) openers = qm::DefaultEditorOpeners();
     editor = std::make_unique<qm::EditorWindow>(services, std::move(openers));
     editor->show();
     editor->Created();

@@ -39,8 +39,9 @@ protected:
     void TearDown() override;
 
     // Writes the rules file, sets RulesPath and GameVersion and opens the editor as the
-    // program does (shown, then the creation steps).
-    qm::EditorWindow& Open(const std::string& rules, int version = 2);
+    // program does (shown, then the creation steps). The editor opens recorders in place of
+    // the program's windows, or those windows themselves.
+    qm::EditorWindow& Open(const std::string& rules, int version = 2, bool programWindows = false);
 
     // Clicks a toolbar entry's button.
     void Click(Entry entry);

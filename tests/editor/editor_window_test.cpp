@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -158,6 +159,41 @@ TEST_F(EditorWindowTest, OpensOneSettingsWindowAtATime) {
     Click(kParadrop);
     EXPECT_EQ(settingsOpened, 2);
     EXPECT_EQ(qm::SettingsPage, 1);
+}
+
+// The editor opens the program's own wizard and settings window.
+TEST_F(EditorWindowTest, OpensTheProgramsWindows) {
+    auto& w = Open(SmallRules(), 2, true);
+    QString wizard;
+    QWidget* wizardOwner = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            wizard = modal->objectName();
+            wizardOwner = modal->parentWidget();
+            modal->close();
+        }
+    });
+    Click(kNewUnit);
+    EXPECT_EQ(wizard, "NewUnitWindow");
+    EXPECT_EQ(wizardOwner, &w);
+    EXPECT_EQ(qm::NewUnitCategory, 1);
+
+    auto settingsWindows = [] {
+        int n = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            n += top->isVisible() && top->objectName() == "SettingsWindow";
+        return n;
+    };
+    Click(kAbout);
+    ASSERT_EQ(settingsWindows(), 1);
+    EXPECT_EQ(w.settingsWindow()->parentWidget(), &w);
+    Click(kSettings);
+    EXPECT_EQ(settingsWindows(), 1);
+    EXPECT_EQ(qm::SettingsPage, 0);
+    // It goes with the editor.
+    QPointer<QWidget> settings = w.settingsWindow();
+    editor.reset();
+    EXPECT_FALSE(settings);
 }
 
 struct CategoryCase {
