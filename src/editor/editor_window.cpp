@@ -33,9 +33,10 @@
 #include "catalogue/catalogues.h"
 #include "catalogue/picture_package.h"
 #include "editor/editor_resources.h"
-#include "editor/pending_windows.h"
 #include "editor/unit_form.h"
 #include "editor/wait_window.h"
+#include "newunit/new_unit_window.h"
+#include "settings/settings_window.h"
 #include "store/registry.h"
 #include "store/settings.h"
 
