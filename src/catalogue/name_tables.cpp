@@ -1,5 +1,7 @@
 #include "catalogue/name_tables.h"
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -138,118 +140,15 @@ constexpr const char kBuildingsYr[] =
     "CAMISC01-油桶堆，"
     "CAMISC02-油桶，";
 
-// Red Alert 2 buildings (110): the list above without Yuri's Revenge's own.
-constexpr const char kBuildingsRa2[] =
-    "GAPOWR-盟军发电厂，"
-    "GAREFN-盟军矿石精炼厂，"
-    "GAPILE-盟军兵营，"
-    "GAWEAP-盟军战车工厂，"
-    "GAAIRC-盟军空指部，"
-    "AMRADR-美国空指部，"
-    "GADEPT-盟军维修厂，"
-    "GAYARD-盟军船厂，"
-    "GATECH-盟军作战实验室，"
-    "GAROBO-机器人控制中心，"
-    "GAOREP-矿石精炼器，"
-    "GAWALL-盟军围墙，"
-    "GAPILL-机枪碉堡，"
-    "NASAM-爱国者飞弹，"
-    "GAGAP-裂缝产生器，"
-    "ATESLA-光棱塔，"
-    "GASPYSAT-间谍卫星，"
-    "GACNST-盟军建造场，"
-    "GTGCAN-巨炮，"
-    "GACSPH-超时空传送仪，"
-    "GAWEAT-天气控制器，"
-    "NAPOWR-磁能反应炉，"
-    "NAREFN-苏军矿石精炼厂，"
-    "NAHAND-苏军兵营，"
-    "NAWEAP-苏军战车工厂，"
-    "NARADR-苏军雷达，"
-    "NADEPT-苏军维修厂，"
-    "NAYARD-苏军船厂，"
-    "NATECH-苏军作战实验室，"
-    "NANRCT-核子反应炉，"
-    "NAWALL-苏军围墙，"
-    "NALASR-哨戒炮，"
-    "NAFLAK-防空炮，"
-    "TESLA-磁暴线圈，"
-    "NACNST-苏军建造场，"
-    "NAIRON-铁幕装置，"
-    "NAMISL-核弹发射井，"
-    "NACLON-复制中心，"
-    "GASAND-沙袋，"
-    "CAAIRP-科技机场，"
-    "CAOILD-科技钻油井，"
-    "CAHOSP-平民医院，"
-    "CAMACH-科技机器商店，"
-    "CAOUTP-科技前哨站，"
-    "CAPOWR-科技发电厂，"
-    "CASLAB-科技秘密实验室，"
-    "CATHOSP-科技医院，"
-    "CATIME01-时光机，"
-    "CATIME02-时光机(已穿越)，"
-    "CALAB-爱因斯坦实验室，"
-    "GATE1-大门，"
-    "CABUNK01-水泥碉堡1，"
-    "CABUNK02-水泥碉堡2，"
-    "CABUNK03-水泥碉堡3，"
-    "CABUNK04-水泥碉堡4，"
-    "CABHUT-桥梁维修小屋，"
-    "CAGARD01-警卫亭，"
-    "CAMIAM04-救生员小屋，"
-    "CAUSFGL-美国国旗，"
-    "CACUFGL-古巴国旗，"
-    "CAFRFGL-法国国旗，"
-    "CAGEFGL-德国国旗，"
-    "CAIRFGL-伊拉克国旗，"
-    "CALBFGL-利比亚国旗，"
-    "CARUFGL-苏联国旗，"
-    "CAUKFGL-英国国旗，"
-    "CASKFGL-韩国国旗，"
-    "CALOND04-英国国会大厦，"
-    "CALOND05-大本钟，"
-    "CALOND06-伦敦塔，"
-    "CAMORR06-摩洛哥酒吧，"
-    "CAEGYP01-大金字塔，"
-    "CAEGYP02-小金字塔，"
-    "CAEGYP03-金字塔，"
-    "CASEAT01-太空针塔，"
-    "CASEAT02-软件公司园区，"
-    "CASTL04-圣路易斯拱门，"
-    "CASYDN03-悉尼歌剧院，"
-    "CAEAST01-复活节岛石像，"
-    "CAEGYP03-人面狮身像，"
-    "CALUNR01-登月舱，"
-    "CAMIAM08-亚利桑那纪念馆，"
-    "CAPRS03-卢浮宫，"
-    "CACHIG04-芝加哥商业中心，"
-    "CAEURO05-雕像，"
-    "CAFARM06-灯塔，"
-    "CAPARS01-埃菲尔铁塔，"
-    "CAPARS11-凯旋门，"
-    "CAWASH14-杰斐逊纪念堂，"
-    "CAWASH19-胜利纪念碑，"
-    "CAWASH15-林肯纪念堂，"
-    "CARUS03-克里姆林宫，"
-    "CAWASH01-白宫，"
-    "CATRAN01-吸血鬼墓穴，"
-    "CAWASH19-胜利纪念碑，"
-    "CACOLO01-空军学院教堂，"
-    "CARUS08-莫斯科百货(拐角)，"
-    "CARUS09-莫斯科百货(中段)，"
-    "CARUS10-莫斯科百货(南北墙)，"
-    "CARUS11-莫斯科百货(东西墙)，"
-    "CAMISC06-V3 飞弹，"
-    "CAARMY01-军用帐篷1，"
-    "CAARMY02-军用帐篷2，"
-    "CAARMY03-军用帐篷3，"
-    "CAARMY04-军用帐篷4，"
-    "CAFRMB-农场厕所，"
-    "CATECH01-通讯中心，"
-    "AMMOCRAT-弹药箱，"
-    "CAMISC01-油桶堆，"
-    "CAMISC02-油桶，";
+// The Yuri's Revenge buildings that Red Alert 2 lacks; its table (110) is the one above
+// without them.
+constexpr const char* kBuildingsYrOnly[] = {
+    "NAINDP-工业工厂", "NABNKR-战斗碉堡", "YAPOWR-生化反应炉", "YAREFN-奴隶矿厂",
+    "YABRCK-尤里兵营", "YAWEAP-尤里兵工厂", "NAPSIS-心灵感应器", "YAYARD-尤里船厂",
+    "YAGRND-部队回收厂", "YATECH-尤里实验室", "GAFWLL-尤里围墙", "NATBNK-坦克碉堡",
+    "YAGGUN-盖特机炮", "YAPSYT-心灵控制塔", "YAGNTC-基因突变器", "YAPPET-心灵控制增幅器",
+    "YACNST-尤里建造场", "CAEAST02-尤里雕像", "CATRAN03-尤里要塞",
+};
 
 // Yuri's Revenge infantry (63).
 constexpr const char kInfantryYr[] =
@@ -451,67 +350,16 @@ constexpr const char kVehiclesYr[] =
     "FTRK-消防车，"
     "AMBU-救护车，";
 
-// Red Alert 2 vehicles and ships (59).
-constexpr const char kVehiclesRa2[] =
-    "AMCV-盟军基地车，"
-    "SMCV-苏军基地车，"
-    "MTNK-灰熊坦克，"
-    "HTNK-犀牛坦克，"
-    "FV-多功能步兵车，"
-    "HTK-防空履带车，"
-    "TTNK-磁能坦克，"
-    "MGTK-幻影坦克，"
-    "SREF-光棱坦克，"
-    "APOC-天启坦克，"
-    "TNKD-坦克杀手，"
-    "DRON-恐怖机器人，"
-    "V3-V3火箭发射车，"
-    "DTRUCK-自爆卡车，"
-    "HOWI-榴弹炮[隐藏]，"
-    "CMIN-超时空矿车，"
-    "CMON-超时空矿车（倒矿)，"
-    "HARV-苏军矿车，"
-    "HORV-苏军矿车(倒矿)，"
-    "LCRF-盟军运输艇，"
-    "SAPC-苏军运输艇，"
-    "DEST-驱逐舰，"
-    "AEGIS-神盾巡洋舰，"
-    "CARRIER-航空母舰，"
-    "HYD-海蝎，"
-    "DLPH-海豚，"
-    "SQD-巨型乌贼，"
-    "SUB-台风级攻击潜艇，"
-    "DRED-无畏级战舰，"
-    "CARRIERB-航空母舰B，"
-    "CDEST-海岸巡逻艇，"
-    "TUG-拖船，"
-    "CRUISE-游轮，"
-    "DREDB-无畏级战舰B，"
-    "VLAD-弗拉基米尔无畏舰，"
-    "CAR-轿车，"
-    "EUROC-欧洲轿车，"
-    "SUVB-黑色越野车，"
-    "STANG-跑车，"
-    "SUVW-白色越野车，"
-    "BUS-校车，"
-    "WINI-旅行房车，"
-    "PICK-皮卡车，"
-    "PTRUCK-小型货车，"
-    "TRUCKA-东风型卡车，"
-    "JEEP-吉普车，"
-    "TRUCKB-东风型卡车(载货)，"
-    "LIMO-豪华轿车，"
-    "TAXI-出租车，"
-    "COP-警车，"
-    "CONA-挖掘机，"
-    "PROPA-宣传车，"
-    "DDBX-双层巴士，"
-    "BCAB-黑色出租车，"
-    "YCAB-黄色出租车，"
-    "DOLY-摄影车，"
-    "CBLC-缆车，"
-    "FTRK-消防车，"
-    "AMBU-救护车，";
+// The Yuri's Revenge vehicles and ships that Red Alert 2 lacks; its table (59) is the one
+// above without them, and with SMCV named without the final blank.
+constexpr const char* kVehiclesYrOnly[] = {
+    "PCV-尤里基地车", "LTNK-狂风坦克", "YTNK-格林机炮坦克", "BFRT-战斗要塞",
+    "ELE-磁电坦克", "DISK-镭射幽浮", "CAOS-神经突击车", "ROBO-机器人坦克",
+    "SMIN-奴隶矿车", "SMON-奴隶矿车[卸矿]", "TMIND-策划者", "YHVR-尤里气垫船",
+    "BSUB-雷鸣潜艇",
+};
+constexpr const char kSmcvYr[] = "SMCV-苏军基地车 ";
+constexpr const char kSmcvRa2[] = "SMCV-苏军基地车";
 
 // Yuri's Revenge aircraft (13).
 constexpr const char kAircraftYr[] =
@@ -746,6 +594,24 @@ constexpr const char kWeapons[] =
     "Vulcan3-火神机炮,"
     "VulcanTower";
 
+// The Red Alert 2 table made from the Yuri's Revenge one: the given items are left out (whole
+// items, name included, so the repeated CAEGYP03 and CAWASH19 rows stay), and an item equal to
+// `yrItem` becomes `ra2Item`.
+template <size_t N>
+Text RedAlert2Table(const Text& yrTable, const char* const (&yrOnly)[N],
+                    const char* yrItem = nullptr, const char* ra2Item = nullptr) {
+    TextList drop;
+    for (const char* item : yrOnly) drop.push_back(Gbk(item));
+    const Text from = yrItem ? Gbk(yrItem) : Text();
+    Text table;
+    for (const Text& item : SplitText(yrTable, TableSeparator())) {
+        if (std::find(drop.begin(), drop.end(), item) != drop.end()) continue;
+        table += yrItem && item == from ? Gbk(ra2Item) : item;
+        table += TableSeparator();
+    }
+    return table;
+}
+
 // The Yuri's Revenge table for version 2, the Red Alert 2 table otherwise.
 const Text& ByVersion(int version, const Text& yr, const Text& ra2) {
     return version == 2 ? yr : ra2;
@@ -754,7 +620,8 @@ const Text& ByVersion(int version, const Text& yr, const Text& ra2) {
 }  // namespace
 
 const Text& BuildingTable(int version) {
-    static const Text yr = Gbk(kBuildingsYr), ra2 = Gbk(kBuildingsRa2);
+    static const Text yr = Gbk(kBuildingsYr);
+    static const Text ra2 = RedAlert2Table(yr, kBuildingsYrOnly);
     return ByVersion(version, yr, ra2);
 }
 
@@ -764,7 +631,8 @@ const Text& InfantryTable(int version) {
 }
 
 const Text& VehicleTable(int version) {
-    static const Text yr = Gbk(kVehiclesYr), ra2 = Gbk(kVehiclesRa2);
+    static const Text yr = Gbk(kVehiclesYr);
+    static const Text ra2 = RedAlert2Table(yr, kVehiclesYrOnly, kSmcvYr, kSmcvRa2);
     return ByVersion(version, yr, ra2);
 }
 
