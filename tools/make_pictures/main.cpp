@@ -40,7 +40,11 @@ struct Entry {
 using enum Side;
 using enum Kind;
 
-// The names and their order are fixed by the package format the editor reads.
+// The names and their order are fixed by the package format the editor reads. Each picture
+// shows the unit that the stock rules files give that image name, which is not always the
+// unit the name suggests: MTNK is the Apocalypse tank's image, GTNK the Grizzly's, CONS the
+// Conscript's, TRS the Soviet transport's, TRST the Terrorist's, TRUCKA the Demolition
+// truck's, RTNK the Mirage tank's and YURIX Yuri Prime's.
 const Entry kEntries[] = {
     {"控制中心", Neutral, Building, "CTRL", "控制中心"},
     {"Aegis Cruiser", Allied, Ship, "AEGS", "神盾巡洋舰"},
@@ -75,7 +79,7 @@ const Entry kEntries[] = {
     {"Chrono Miner", Allied, Vehicle, "CMIN", "超时空矿车"},
     {"Chrono Sphere", Allied, Building, "CSPH", "时空传送仪"},
     {"Cloning Vats", Soviet, Building, "VATS", "复制中心"},
-    {"CONS", Neutral, Building, "CONS", "建造厂"},
+    {"CONS", Soviet, Infantry, "CONS", "动员兵"},
     {"Crazy Ivan", Soviet, Infantry, "IVAN", "疯狂伊万"},
     {"Desolater", Soviet, Infantry, "DESO", "辐射工兵"},
     {"Destroyer", Allied, Ship, "DEST", "驱逐舰"},
@@ -101,11 +105,11 @@ const Entry kEntries[] = {
     {"Hover Transport Yuri", Yuri, Ship, "HOVR", "尤里运输艇"},
     {"IFV", Allied, Vehicle, "IFV", "多功能车"},
     {"Kirov Airship", Soviet, Aircraft, "KIRV", "基洛夫飞艇"},
-    {"Landing Craft", Neutral, Ship, "LCRF", "两栖运输艇"},
+    {"Landing Craft", Allied, Ship, "LCRF", "盟军运输艇"},
     {"LTNK", Soviet, Vehicle, "LTNK", "轻型坦克"},
     {"LUNR", Soviet, Infantry, "LUNR", "登月兵"},
-    {"MCV", Neutral, Vehicle, "MCV", "基地车"},
-    {"MTNK", Allied, Vehicle, "MTNK", "灰熊坦克"},
+    {"MCV", Allied, Vehicle, "AMCV", "盟军基地车"},
+    {"MTNK", Soviet, Vehicle, "APOC", "天启坦克"},
     {"NAINDP", Soviet, Building, "INDP", "工业工厂"},
     {"NAIRON", Soviet, Building, "IRON", "铁幕"},
     {"NATSLA", Soviet, Building, "TSLA", "磁暴线圈"},
@@ -120,7 +124,7 @@ const Entry kEntries[] = {
     {"Rhino Heavy Tank", Soviet, Vehicle, "RHNO", "犀牛坦克"},
     {"ROBO", Allied, Vehicle, "ROBO", "机器人坦克"},
     {"ROCK", Allied, Infantry, "ROCK", "火箭飞行兵"},
-    {"RTNK", Neutral, Vehicle, "RTNK", "坦克"},
+    {"RTNK", Allied, Vehicle, "MGTK", "幻影坦克"},
     {"Sea Scorpion", Soviet, Ship, "SCRP", "海蝎"},
     {"SEAL", Allied, Infantry, "SEAL", "海豹部队"},
     {"Sentry Gun", Soviet, Building, "SENT", "哨戒炮"},
@@ -151,9 +155,9 @@ const Entry kEntries[] = {
     {"Terror Drone", Soviet, Vehicle, "TDRN", "恐怖机器人"},
     {"Tesla Reactor", Soviet, Building, "TESR", "磁能反应炉"},
     {"Tesla Tank", Soviet, Vehicle, "TTNK", "磁能坦克"},
-    {"TRS", Neutral, Building, "TRS", "中立建筑"},
-    {"TRST", Neutral, Building, "TRST", "中立设施"},
-    {"TRUCKA", Neutral, Vehicle, "TRKA", "民用卡车"},
+    {"TRS", Soviet, Ship, "SAPC", "苏军运输艇"},
+    {"TRST", Soviet, Infantry, "TERR", "恐怖分子"},
+    {"TRUCKA", Soviet, Vehicle, "DTRK", "自爆卡车"},
     {"Typhoon Attack Sub", Soviet, Ship, "SUB", "台风潜艇"},
     {"V3 Launcher", Soviet, Vehicle, "V3", "V3火箭车"},
     {"War Miner", Soviet, Vehicle, "HARV", "武装采矿车"},
@@ -175,12 +179,12 @@ const Entry kEntries[] = {
     {"Yuri Prime", Yuri, Infantry, "PRIM", "尤里改"},
     {"Yuri Psychic Sensor", Yuri, Building, "PSEN", "心灵探测器"},
     {"Yuri Psychic Tower", Yuri, Building, "PSYT", "心灵控制塔"},
-    {"Yuri Puppet Master", Yuri, Vehicle, "PUPM", "主脑"},
+    {"Yuri Puppet Master", Yuri, Building, "PPET", "心灵增幅器"},
     {"Yuri Tank Bunker", Yuri, Building, "TBNK", "坦克碉堡"},
     {"Yuri Virus", Yuri, Infantry, "VIRS", "病毒狙击手"},
     {"Yuri War Factory", Yuri, Building, "WEAP", "尤里战车厂"},
     {"Yuri", Yuri, Infantry, "YURI", "尤里"},
-    {"YURIX", Yuri, Infantry, "YURX", "尤里X"},
+    {"YURIX", Yuri, Infantry, "YURX", "超级尤里"},
     {"磁电坦克", Yuri, Vehicle, "MAGN", "磁电坦克"},
 };
 
