@@ -14,7 +14,7 @@
 #include "app/qt_services.h"
 #include "app/skin.h"
 #include "support/temp_dir.h"
-#include "window_test.h"
+#include "app/window_test.h"
 
 namespace qmtest {
 namespace {

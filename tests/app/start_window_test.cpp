@@ -13,7 +13,7 @@
 #include "app/window_hub.h"
 #include "store/file_services.h"
 #include "store/settings.h"
-#include "window_test.h"
+#include "app/window_test.h"
 
 namespace qmtest {
 namespace {

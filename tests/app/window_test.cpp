@@ -1,4 +1,4 @@
-#include "window_test.h"
+#include "app/window_test.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

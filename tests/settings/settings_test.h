@@ -17,7 +17,7 @@
 #include "catalogue/catalogues.h"
 #include "settings/settings_window.h"
 #include "store/settings.h"
-#include "window_test.h"
+#include "app/window_test.h"
 
 namespace qmtest {
 

@@ -17,7 +17,6 @@
 
 #include "app/application.h"
 #include "app/game_dir_window.h"
-#include "app/editor_placeholder.h"
 #include "app/qt_services.h"
 #include "app/qt_text.h"
 #include "app/scripted_services.h"
@@ -26,31 +25,12 @@
 #include "store/file_services.h"
 #include "store/profile_file.h"
 #include "store/settings.h"
+#include "support/screenshot_tool.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-QString outDir;
-int saved = 0;
-
-void Settle(int ms = 150) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void Shoot(QWidget* w, const char* name) {
-    w->show();
-    w->raise();
-    Settle();
-    const QString path = outDir + QStringLiteral("/") + QString::fromUtf8(name) + ".png";
-    if (w->grab().save(path)) {
-        std::printf("%s\n", path.toUtf8().constData());
-        ++saved;
-    } else {
-        std::fprintf(stderr, "could not save %s\n", path.toUtf8().constData());
-    }
-}
+qmtest::ScreenshotTool tool;
 
 }  // namespace
 
@@ -60,15 +40,7 @@ int main(int argc, char** argv) {
         QScreen* screen = QGuiApplication::primaryScreen();
         return screen && screen->grabWindow(0).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: app_screenshots OUTPUT_DIR | --screen FILE\n");
-        return 2;
-    }
-    outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(outDir);
-    qm::LoadChineseTranslation(app);
-    qm::SkinH_Attach();
-    app.setQuitOnLastWindowClosed(false);
+    if (!tool.Start(app, argc, argv, "app_screenshots")) return 2;
 
     // A program folder and a demo game folder holding both rules files.
     qmtest::TempDir program, game;
@@ -92,15 +64,15 @@ int main(int argc, char** argv) {
         qm::StartWindow start(services);
         start.show();
         start.Created();
-        Shoot(&start, "StartWindow");
+        tool.Shoot(&start, "StartWindow");
         start.按钮_新建->click();
-        Shoot(&start, "StartWindow_create_panel");
+        tool.Shoot(&start, "StartWindow_create_panel");
         start.close();
     }
     {
         qm::DirDialogMode = 1;
         qm::GameDirWindow dialog(services);
-        Shoot(&dialog, "GameDirWindow_directory");
+        tool.Shoot(&dialog, "GameDirWindow_directory");
         dialog.close();
     }
     {
@@ -108,38 +80,32 @@ int main(int argc, char** argv) {
         qm::GameDirWindow dialog(services);
         dialog.组合框_配置文件选择->setCurrentIndex(2);
         emit dialog.组合框_配置文件选择->activated(2);
-        Shoot(&dialog, "GameDirWindow_rules_file");
+        tool.Shoot(&dialog, "GameDirWindow_rules_file");
         dialog.close();
-    }
-    {
-        qm::RulesPath = qm::GameDirectory + "Rulesmd.ini";
-        qm::EditorPlaceholder editor(services);
-        Shoot(&editor, "EditorWindow_placeholder");
-        editor.close();
     }
     // Qt's own boxes and dialogs as the program shows them.
     {
         auto box = qm::QtPrompts::MakeMessageBox(QStringLiteral("您确定要退出本修改器吗？"),
                                                  qm::PromptIcon::Question, {}, true);
-        Shoot(box.get(), "MessageBox_question");
+        tool.Shoot(box.get(), "MessageBox_question");
     }
     {
         auto box = qm::QtPrompts::MakeMessageBox(
             QStringLiteral("您选择的并不是〖红色警戒2〗游戏目录，或者您的游戏文件被损坏！"),
             qm::PromptIcon::Information, QStringLiteral("错误"), false);
-        Shoot(box.get(), "MessageBox_error");
+        tool.Shoot(box.get(), "MessageBox_error");
     }
     {
         auto dialog = qm::QtPrompts::MakeFolderDialog(
             QStringLiteral("请选择[红色警戒2]游戏目录！"), qm::PathToQt(game.path()));
-        Shoot(dialog.get(), "FolderPicker");
+        tool.Shoot(dialog.get(), "FolderPicker");
     }
     {
         auto dialog = qm::QtPrompts::MakeOpenFileDialog(qm::PathToQt(game.path()),
                                                         qm::GameDirWindow::kRulesFileFilter, {});
-        Settle(400);  // the folder's entries arrive from a worker thread
-        Shoot(dialog.get(), "FileOpenDialog");
+        tool.Settle(400);  // the folder's entries arrive from a worker thread
+        tool.Shoot(dialog.get(), "FileOpenDialog");
     }
     qm::SetProgramDirectoryForTests("");
-    return saved == 9 ? 0 : 1;
+    return tool.Finish(8);
 }

@@ -20,31 +20,12 @@
 #include "store/file_services.h"
 #include "store/profile_file.h"
 #include "store/settings.h"
+#include "support/screenshot_tool.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-QString outDir;
-int saved = 0;
-
-void Settle(int ms = 150) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void Shoot(QWidget* w, const char* name) {
-    w->show();
-    w->raise();
-    Settle();
-    const QString path = outDir + QStringLiteral("/") + QString::fromUtf8(name) + ".png";
-    if (w->grab().save(path)) {
-        std::printf("%s\n", path.toUtf8().constData());
-        ++saved;
-    } else {
-        std::fprintf(stderr, "could not save %s\n", path.toUtf8().constData());
-    }
-}
+qmtest::ScreenshotTool tool;
 
 void SelectUnit(qm::EditorWindow& editor, const char* id) {
     const auto found = editor.单位列表框->findItems(QString::fromUtf8(id) + "-", Qt::MatchStartsWith);
@@ -58,15 +39,7 @@ void SelectUnit(qm::EditorWindow& editor, const char* id) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: editor_screenshots OUTPUT_DIR\n");
-        return 2;
-    }
-    outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(outDir);
-    qm::LoadChineseTranslation(app);
-    qm::SkinH_Attach();
-    app.setQuitOnLastWindowClosed(false);
+    if (!tool.Start(app, argc, argv, "editor_screenshots")) return 2;
 
     qmtest::TempDir program;
     qm::SetProgramDirectoryForTests(program.path());
@@ -85,13 +58,13 @@ int main(int argc, char** argv) {
 
     {
         qm::WaitWindow wait;
-        Shoot(&wait, "WaitWindow");
+        tool.Shoot(&wait, "WaitWindow");
     }
 
     qm::EditorWindow editor(services);
     editor.show();
     editor.Created();
-    Shoot(&editor, "EditorWindow_welcome");
+    tool.Shoot(&editor, "EditorWindow_welcome");
 
     const struct {
         int entry;
@@ -104,14 +77,14 @@ int main(int argc, char** argv) {
     for (const auto& shot : shots) {
         editor.工具条项目[shot.entry]->trigger();
         SelectUnit(editor, shot.unit);
-        Shoot(&editor, shot.name);
+        tool.Shoot(&editor, shot.name);
     }
 
     editor.工具条项目[4]->trigger();
     SelectUnit(editor, "SREF");
     editor.其他国家_按钮->click();
-    Shoot(&editor, "EditorWindow_other_countries");
+    tool.Shoot(&editor, "EditorWindow_other_countries");
 
     qm::SetProgramDirectoryForTests("");
-    return saved == 7 ? 0 : 1;
+    return tool.Finish(7);
 }

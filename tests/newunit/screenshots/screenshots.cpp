@@ -17,18 +17,13 @@
 #include "newunit/new_unit_window.h"
 #include "store/file_services.h"
 #include "store/settings.h"
+#include "support/screenshot_tool.h"
 #include "support/temp_dir.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: newunit_screenshots OUTPUT_DIR\n");
-        return 2;
-    }
-    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(outDir);
-    qm::LoadChineseTranslation(app);
-    qm::SkinH_Attach();
+    qmtest::ScreenshotTool tool;
+    if (!tool.Start(app, argc, argv, "newunit_screenshots")) return 2;
 
     qmtest::TempDir program;
     qm::SetProgramDirectoryForTests(program.path());
@@ -49,14 +44,7 @@ int main(int argc, char** argv) {
     QComboBox* appearance = window.组合框_外观;
     appearance->setCurrentIndex(appearance->findText(QStringLiteral("MTNK-"), Qt::MatchStartsWith));
     window.单选框_两栖方式->setChecked(true);
-    window.show();
-    QEventLoop loop;
-    QTimer::singleShot(150, &loop, &QEventLoop::quit);
-    loop.exec();
-
-    const QString path = outDir + QStringLiteral("/NewUnitWindow_vehicle.png");
-    const bool ok = window.grab().save(path);
-    std::printf("%s\n", ok ? path.toUtf8().constData() : "could not save the picture");
+    tool.Shoot(&window, "NewUnitWindow_vehicle");
     qm::SetProgramDirectoryForTests("");
-    return ok ? 0 : 1;
+    return tool.Finish(1);
 }

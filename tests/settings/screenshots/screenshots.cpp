@@ -20,31 +20,12 @@
 #include "settings/settings_window.h"
 #include "store/file_services.h"
 #include "store/settings.h"
+#include "support/screenshot_tool.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-QString outDir;
-int saved = 0;
-
-void Settle(int ms = 150) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void Shoot(QWidget* w, const char* name) {
-    w->show();
-    w->raise();
-    Settle();
-    const QString path = outDir + QStringLiteral("/") + QString::fromUtf8(name) + ".png";
-    if (w->grab().save(path)) {
-        std::printf("%s\n", path.toUtf8().constData());
-        ++saved;
-    } else {
-        std::fprintf(stderr, "could not save %s\n", path.toUtf8().constData());
-    }
-}
+qmtest::ScreenshotTool tool;
 
 // The rules file of a version, its catalogues built.
 void UseGame(int version) {
@@ -57,15 +38,7 @@ void UseGame(int version) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: settings_screenshots OUTPUT_DIR\n");
-        return 2;
-    }
-    outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    QDir().mkpath(outDir);
-    qm::LoadChineseTranslation(app);
-    qm::SkinH_Attach();
-    app.setQuitOnLastWindowClosed(false);
+    if (!tool.Start(app, argc, argv, "settings_screenshots")) return 2;
 
     qmtest::TempDir program, game;
     qm::SetProgramDirectoryForTests(program.path());
@@ -83,7 +56,7 @@ int main(int argc, char** argv) {
         UseGame(version);
         qm::SettingsPage = 0;
         qm::SettingsWindow window(services);
-        Shoot(&window, version == 2 ? "SettingsWindow_basic_yr" : "SettingsWindow_basic_ra2");
+        tool.Shoot(&window, version == 2 ? "SettingsWindow_basic_yr" : "SettingsWindow_basic_ra2");
     }
     {
         UseGame(2);
@@ -97,14 +70,14 @@ int main(int argc, char** argv) {
         window.编辑框_兵种数量->setText(QStringLiteral("4"));
         window.按钮_添加兵种->click();
         window.兵种列表->setCurrentItem(window.兵种列表->topLevelItem(1));
-        Shoot(&window, "SettingsWindow_paradrop");
+        tool.Shoot(&window, "SettingsWindow_paradrop");
     }
     for (int picture : {0, 1}) {
         random.values = {picture};
         qm::SettingsPage = 2;
         qm::SettingsWindow window(services);
-        Shoot(&window, picture == 0 ? "SettingsWindow_about_0" : "SettingsWindow_about_1");
+        tool.Shoot(&window, picture == 0 ? "SettingsWindow_about_0" : "SettingsWindow_about_1");
     }
     qm::SetProgramDirectoryForTests("");
-    return saved == 5 ? 0 : 1;
+    return tool.Finish(5);
 }
