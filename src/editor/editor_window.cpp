@@ -939,15 +939,19 @@ void EditorWindow::DeletePrerequisiteClicked() {
             PromptIcon::Information, QStringLiteral("OK")))
         return;
 
-    // The delete list holds one item per piece, in order, so the chosen item is that piece.
+    // The delete list holds one item per piece, in order, each the piece, "-" and its name, so
+    // the chosen item is that piece; an ID holding "-" itself is still found whole.
+    const Text item = QtToGbk(组合框_要删除项目->itemText(chosen));
     const Text prerequisites = QtToGbk(编辑框_生产前提->text());
     const TextList pieces = ListPieces(prerequisites);
+    auto names = [&](size_t i) { return i < pieces.size() && StartsWith(item, pieces[i] + "-"); };
     size_t index = static_cast<size_t>(chosen);
-    if (index >= pieces.size() || pieces[index] != id)
-        index = static_cast<size_t>(std::find(pieces.begin(), pieces.end(), id) - pieces.begin());
+    if (!names(index)) {
+        index = 0;
+        while (index < pieces.size() && !names(index)) ++index;
+    }
     编辑框_生产前提->setText(GbkToQt(RemoveListPiece(prerequisites, index)));
     ShowPrerequisites();
-    UpdateDeleteControls();
     services_.prompts->Message(QStringLiteral("删除成功！"), PromptIcon::Information,
                                QStringLiteral("OK"));
 }
