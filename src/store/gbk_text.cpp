@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace qm {
@@ -181,7 +182,8 @@ long long LeadingNumber(std::string_view s) {
     bool any = false;
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
         any = true;
-        if (n < 1000000000000000000LL) n = n * 10 + (s[i] - '0');
+        // Very long digit runs stop growing instead of overflowing.
+        if (n <= (LLONG_MAX - 9) / 10) n = n * 10 + (s[i] - '0');
         ++i;
     }
     if (!any) return 0;

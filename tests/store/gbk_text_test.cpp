@@ -82,6 +82,11 @@ TEST(GbkText, UpperCaseAndNumbers) {
         long long n;
     } cases[] = {{"42", 42}, {"-1", -1}, {"7abc", 7}, {"abc", 0}, {"", 0}, {" 5", 0}, {"+3", 3}, {"-", 0}};
     for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.n) << c.text;
+    // A digit run too long for a number stays a large number of its sign.
+    for (const char* digits : {"9999999999999999999", "99999999999999999999999"}) {
+        EXPECT_GT(LeadingNumber(digits), 900000000000000000LL) << digits;
+        EXPECT_LT(LeadingNumber(std::string("-") + digits), -900000000000000000LL) << digits;
+    }
 }
 
 TEST(GbkText, ItemIdAndConversion) {
