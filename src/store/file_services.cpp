@@ -114,31 +114,42 @@ bool FileExists(const std::string& path) {
 
 std::string ReadWholeFile(const std::string& path) {
     std::string bytes;
-    if (path.empty()) return bytes;
+    TryReadWholeFile(path, bytes);
+    return bytes;
+}
+
+bool TryReadWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (path.empty()) return false;
     int fd = open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return bytes;
+    if (fd < 0) return false;
+    bool ok = false;
     struct stat st;
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        ok = true;
         bytes.resize(static_cast<size_t>(st.st_size));
         size_t got = 0;
         while (got < bytes.size()) {
             ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
             if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
             if (n <= 0) break;
             got += static_cast<size_t>(n);
         }
         bytes.resize(got);
         // The file may have grown since fstat.
         char buf[65536];
-        for (;;) {
+        while (ok) {
             ssize_t n = read(fd, buf, sizeof buf);
             if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
             if (n <= 0) break;
             bytes.append(buf, static_cast<size_t>(n));
         }
     }
     close(fd);
-    return bytes;
+    if (!ok) bytes.clear();
+    return ok;
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {

@@ -17,6 +17,9 @@ bool FileExists(const std::string& path);
 
 // Every byte of the file; empty when it is missing or unreadable.
 std::string ReadWholeFile(const std::string& path);
+// The same, telling a file that cannot be read (missing, a folder, no permission, a read
+// error) from an empty one: false, and `bytes` is then empty.
+bool TryReadWholeFile(const std::string& path, std::string& bytes);
 
 // Replaces the file's content atomically: a temporary file in the same folder is written and
 // renamed over the original, keeping its permissions; a symbolic link is written through to

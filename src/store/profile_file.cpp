@@ -39,7 +39,9 @@ public:
             break;
         }
         auto file = std::make_unique<ProfileFile>();
-        file->bytes = ReadWholeFile(path);
+        // A file that exists but cannot be read is not taken for an empty one: a write would
+        // then replace its content.
+        if (!TryReadWholeFile(path, file->bytes)) return nullptr;
         // Take the identity after reading; a file changing meanwhile is caught at the next call.
         if (static_cast<off_t>(file->bytes.size()) != st.st_size) {
             struct stat again;
@@ -255,7 +257,11 @@ bool DeleteProfileKey(const std::string& file, const Text& section, const Text& 
     if (file.empty() || !SafeToWrite(section, key, nullptr)) return false;
     const std::string path = ResolvePath(file);
     ProfileFile* pf = Cache().Get(path);
-    if (!pf) return true;  // nothing to delete, and no file is created
+    if (!pf) {
+        // Nothing to delete, and no file is created; a file that cannot be read is a failure.
+        struct stat st;
+        return stat(path.c_str(), &st) != 0;
+    }
     ProfileFile& f = *pf;
     SectionBlock* sec = f.FindSection(MatchName(section));
     if (!sec) return true;

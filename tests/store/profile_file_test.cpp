@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -269,6 +270,34 @@ TEST(ProfileWrite, FailedWritesLeaveTheFileAsItWas) {
     int entries = 0;
     for (auto& e : std::filesystem::directory_iterator(sub)) (void)e, ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+// A file that exists but cannot be read is not taken for an empty file: writes and deletes
+// fail and leave it alone. Run in a child process as an ordinary user, since root reads
+// everything.
+TEST(ProfileWrite, UnreadableFileIsNotReplaced) {
+    TempDir dir;
+    const std::string f = dir.file("rules.ini");
+    Spit(f, kMixed);
+    chmod(dir.path().c_str(), 0777);
+    chmod(f.c_str(), 0222);
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(10);
+        int failures = 0;
+        if (ReadProfileValue(f, "General", "Name") != "") failures |= 1;
+        if (WriteProfileValue(f, "General", "Name", "x")) failures |= 2;
+        if (WriteProfileValue(f, "New", "k", "v")) failures |= 4;
+        if (DeleteProfileKey(f, "General", "Name")) failures |= 8;
+        _exit(failures);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    chmod(f.c_str(), 0644);
+    EXPECT_EQ(Slurp(f), kMixed);
 }
 
 TEST(ProfileWrite, KeepsPermissionsAndWritesThroughSymbolicLinks) {
