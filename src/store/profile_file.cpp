@@ -112,7 +112,9 @@ bool SafeToWrite(const Text& section, const Text& key, const Text* value) {
     if (MatchName(section).empty() || MatchName(key).empty()) return false;
     if (HasLineBreak(section) || HasLineBreak(key)) return false;
     if (value && HasLineBreak(*value)) return false;
-    if (FindBytes(section, "]") != std::string_view::npos) return false;
+    // The header must read back as this section: no "]" in the name, and no unpaired lead
+    // byte at its end that would take the closing "]" as its second byte.
+    if (FindBytes(section + "]", "]") != section.size()) return false;
     if (key.find('=') != std::string::npos) return false;
     std::string_view k = key;
     size_t b = 0;

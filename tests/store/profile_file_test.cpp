@@ -219,6 +219,8 @@ TEST(ProfileWrite, RefusesTextsThatWouldBreakTheFile) {
         {"A", "x", "1\r\n[B]"}, {"A", "x", "a\nb"}, {"A", "x", "a\rb"}, {"A\r\n", "x", "1"},
         {"A]", "x", "1"},       {"A", "x=y", "1"},  {"A", "[x", "1"},   {"A", " ;x", "1"},
         {"A", "x\n", "1"},      {"", "x", "1"},     {"A", "", "1"},     {"A", "  ", "1"},
+        // An unpaired lead byte at the end would take the header's "]" as its second byte.
+        {"A\x81", "x", "1"},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(WriteProfileValue(f, c.section, c.key, c.value)) << c.section << "/" << c.key;
