@@ -116,6 +116,10 @@ bool ItemIdMatches(const QString& item, const QString& upperId) {
     return true;
 }
 
+// Marks an item that SelectById appended: its whole text is its ID, so a stored ID that holds
+// a "-" itself is found again and saved back unchanged.
+constexpr int kWholeIdRole = Qt::UserRole + 1;
+
 QString AsciiUpper(QString text) {
     for (QChar& c : text)
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 32);
@@ -644,11 +648,16 @@ void EditorWindow::SelectById(QComboBox* list, const Text& id) {
     if (id.empty()) return;
     const QString wanted = AsciiUpper(GbkToQt(id));
     int selected = -1;
-    for (int i = 0; i < list->count(); ++i)
-        if (ItemIdMatches(list->itemText(i), wanted)) selected = i;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString item = list->itemText(i);
+        if (list->itemData(i, kWholeIdRole).toBool() ? AsciiUpper(item) == wanted
+                                                      : ItemIdMatches(item, wanted))
+            selected = i;
+    }
     if (selected < 0) {
         list->addItem(GbkToQt(id));
         selected = list->count() - 1;
+        list->setItemData(selected, true, kWholeIdRole);
     }
     list->setCurrentIndex(selected);
 }
@@ -753,7 +762,8 @@ Text EditorWindow::ListValue(QComboBox* list) const {
     if (index < 0) return {};
     // "None-无" and "不设定-None" mean no value.
     if (index == 0 && (list == 组合框_死亡武器 || list == 组合框_仅拥有)) return {};
-    return ItemId(QtToGbk(list->itemText(index)));
+    const Text item = QtToGbk(list->itemText(index));
+    return list->itemData(index, kWholeIdRole).toBool() ? item : ItemId(item);
 }
 
 Text EditorWindow::TechLevelValue() const {

@@ -76,7 +76,8 @@ public:
     void ResetUnitForm(ResetMode mode);
 
     // Selects the item of the list whose ID equals id regardless of ASCII letter case (the
-    // last such item), or appends id as a new item and selects it. An empty id does nothing.
+    // last such item), or appends id as a new item and selects it; the whole text of such an
+    // item is its ID, "-" included. An empty id does nothing.
     static void SelectById(QComboBox* list, const Text& id);
     // The ID of the selected item, empty when nothing is selected. The first items of
     // 组合框_死亡武器 ("None-无") and 组合框_仅拥有 ("不设定-None") give the empty text.

@@ -156,6 +156,24 @@ CanDisguise=yes
     EXPECT_TRUE(sounds.played.empty());
 }
 
+// IDs of a mod that hold a "-" are added whole, found again and saved back as stored.
+TEST_F(LoadSaveTest, UnknownIdsWithAHyphenSurviveASave) {
+    auto& w = Open(SmallRules(R"([MTNK]
+Primary=Rail-Gun
+DeploysInto=GA-WEAP
+)"));
+    Click(kVehicles);
+    Select("MTNK");
+    Select("HTNK");
+    Select("MTNK");
+    EXPECT_EQ(w.组合框_主武器->currentText(), "Rail-Gun");
+    EXPECT_EQ(w.组合框_主武器->count(), 178);
+    EXPECT_EQ(w.组合框_车辆变身->currentText(), "GA-WEAP");
+    Save();
+    EXPECT_EQ(Value("MTNK", "Primary"), "Rail-Gun");
+    EXPECT_EQ(Value("MTNK", "DeploysInto"), "GA-WEAP");
+}
+
 TEST_F(LoadSaveTest, TechLevelsMatchByValueAndOthersSurviveASave) {
     auto& w = Open(SmallRules("[E1]\r\nTechLevel=1\r\n"));
     Click(kInfantry);
