@@ -23,9 +23,12 @@ const char kUsage[] =
     "       quillmere-ini list FILE ra2|yr infantry|vehicles|aircraft|buildings|countries|weapons\n"
     "       quillmere-ini picture NAME > out.jpg\n";
 
+// Without arguments the usage is printed; a usage error says in one line what was wrong.
 int Usage(const char* why) {
-    if (why) std::fprintf(stderr, "quillmere-ini: %s\n", why);
-    std::fputs(kUsage, stderr);
+    if (why)
+        std::fprintf(stderr, "quillmere-ini: %s\n", why);
+    else
+        std::fputs(kUsage, stderr);
     return 2;
 }
 

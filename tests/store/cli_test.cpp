@@ -1,6 +1,7 @@
 // quillmere-ini, run as a separate program.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ using qmtest::TempDir;
 struct Run {
     int status;
     std::string out;
+    std::string err;
 };
 
 std::string Quote(const std::string& s) {
@@ -26,17 +28,21 @@ std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-Run Cli(const std::vector<std::string>& args) {
+// Runs the program; standard output goes to `out_file` when one is given.
+Run Cli(const std::vector<std::string>& args, const std::string& out_file = "") {
+    TempDir tmp;
     std::string cmd = QM_CLI_PATH;
     for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " 2>/dev/null";
+    cmd += " 2>" + Quote(tmp.file("err"));
+    if (!out_file.empty()) cmd += " >" + Quote(out_file);
     FILE* p = popen(cmd.c_str(), "r");
-    Run r{-1, {}};
+    Run r{-1, {}, {}};
     char buf[4096];
     size_t n;
     while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
     int st = pclose(p);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    r.err = Slurp(tmp.file("err"));
     return r;
 }
 
@@ -86,7 +92,17 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"get", dir.file("missing.ini"), "s", "k"}, 1},
         {{"get", dir.file("a.ini"), "s", "missing"}, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(Cli(c.args).status, c.status) << testing::PrintToString(c.args);
+    for (const auto& c : cases) {
+        const auto r = Cli(c.args);
+        EXPECT_EQ(r.status, c.status) << testing::PrintToString(c.args);
+        // Errors are told in one line; without arguments the usage is printed.
+        if (c.args.empty()) {
+            EXPECT_NE(r.err.find("quillmere-ini get FILE SECTION KEY"), std::string::npos);
+        } else if (c.status != 0) {
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1)
+                << testing::PrintToString(c.args) << r.err;
+        }
+    }
 }
 
 }  // namespace
