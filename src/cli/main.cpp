@@ -42,6 +42,12 @@ int Fail(const std::string& what) {
     return 1;
 }
 
+// A file that can be read: it exists, is not a folder, and opens for reading.
+bool Readable(const std::string& path) {
+    std::string bytes;
+    return qm::TryReadWholeFile(path, bytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,7 +58,7 @@ int main(int argc, char** argv) {
 
     if (cmd == "get") {
         if (!need(3)) return Usage("get takes FILE SECTION KEY");
-        if (!qm::FileExists(a[1])) return Fail("cannot read " + a[1]);
+        if (!Readable(a[1])) return Fail("cannot read " + a[1]);
         PrintLine(qm::ReadProfileValue(a[1], a[2], a[3]));
         return 0;
     }
@@ -66,7 +72,7 @@ int main(int argc, char** argv) {
     }
     if (cmd == "keys" || cmd == "ids") {
         if (!need(2)) return Usage("keys and ids take FILE SECTION");
-        if (!qm::FileExists(a[1])) return Fail("cannot read " + a[1]);
+        if (!Readable(a[1])) return Fail("cannot read " + a[1]);
         for (const auto& key : qm::ListSectionKeys(a[1], a[2]))
             PrintLine(cmd == "keys" ? key : qm::ReadProfileValue(a[1], a[2], key));
         return 0;
@@ -85,7 +91,7 @@ int main(int argc, char** argv) {
             for (const char* k : kKinds) known_kind = known_kind || a[3] == k;
         if (!need(3) || (a[2] != "ra2" && a[2] != "yr") || !known_kind)
             return Usage("list takes FILE ra2|yr infantry|vehicles|aircraft|buildings|countries|weapons");
-        if (!qm::FileExists(a[1])) return Fail("cannot read " + a[1]);
+        if (!Readable(a[1])) return Fail("cannot read " + a[1]);
         for (const auto& item : qm::DisplayItems(a[1], a[2] == "ra2" ? 1 : 2, a[3]))
             PrintLine(qm::GbkToUtf8(item));
         return 0;

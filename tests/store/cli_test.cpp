@@ -90,6 +90,10 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"keys", dir.file("missing.ini"), "s"}, 1},
         {{"template", "ra2", dir.file("no/such/Rules.ini")}, 1},
         {{"get", dir.file("missing.ini"), "s", "k"}, 1},
+        {{"get", dir.path(), "s", "k"}, 1},
+        {{"get", dir.file("*.ini"), "s", "k"}, 1},
+        {{"ids", dir.path(), "s"}, 1},
+        {{"list", dir.path(), "yr", "infantry"}, 1},
         {{"get", dir.file("a.ini"), "s", "missing"}, 0},
     };
     for (const auto& c : cases) {
