@@ -48,10 +48,23 @@ bool Readable(const std::string& path) {
     return qm::TryReadWholeFile(path, bytes);
 }
 
+// What was printed must have reached its destination (a full disk is a failure).
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        if (status == 0) status = Fail("cannot write the output");
+    }
+    return status;
+}
+
+int Run(const std::vector<std::string>& a);
+
 }  // namespace
 
-int main(int argc, char** argv) {
-    std::vector<std::string> a(argv + 1, argv + argc);
+int main(int argc, char** argv) { return Finish(Run(std::vector<std::string>(argv + 1, argv + argc))); }
+
+namespace {
+
+int Run(const std::vector<std::string>& a) {
     if (a.empty()) return Usage(nullptr);
     const std::string& cmd = a[0];
     auto need = [&](size_t n) { return a.size() == n + 1; };
@@ -108,3 +121,5 @@ int main(int argc, char** argv) {
     }
     return Usage(("unknown command: " + cmd).c_str());
 }
+
+}  // namespace

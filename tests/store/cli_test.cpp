@@ -107,6 +107,9 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
                 << testing::PrintToString(c.args) << r.err;
         }
     }
+
+    // Output that cannot be written is a failure.
+    EXPECT_EQ(Cli({"get", dir.file("a.ini"), "s", "k"}, "/dev/full").status, 1);
 }
 
 }  // namespace
