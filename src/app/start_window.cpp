@@ -31,8 +31,9 @@ StartWindow::StartWindow(const Services& services, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("StartWindow"));
     setWindowTitle(QStringLiteral("Quillmere"));
-    // The picture box fills the window and the status bar sits below it.
-    setFixedSize(438, 341);
+    // The inside of a 441 by 357 window frame. The picture box reaches a little past its
+    // right edge and the status bar, docked along the bottom edge, covers its lower end.
+    setFixedSize(435, 329);
 
     图片框1 = MakeControl<QLabel>(this, "图片框1", 0, 0, 438, 321);
     图片框1->setPixmap(QPixmap(QStringLiteral(":/pictures/start_background.jpg")));
@@ -65,8 +66,9 @@ StartWindow::StartWindow(const Services& services, QWidget* parent)
 
     // Four panels side by side, as fixed as the rest of the window. The date and time panel
     // is widened when the font needs more room for the longest date and time.
-    状态条 = MakeControl<QStatusBar>(this, "状态条", 0, 321, 438, 20);
+    状态条 = MakeControl<QStatusBar>(this, "状态条", 0, height() - 20, width(), 20);
     状态条->setSizeGripEnabled(false);
+    状态条->setAutoFillBackground(true);  // opaque over the picture
     const int clockWidth = std::max(
         160, 状态条->fontMetrics().horizontalAdvance(DateTimeText(QDateTime(
                  QDate(2000, 12, 28), QTime(23, 58, 58)))) + 8);
@@ -74,7 +76,7 @@ StartWindow::StartWindow(const Services& services, QWidget* parent)
     const int panelWidths[] = {45, clockWidth, 45, 0};
     int x = 0;
     for (int i = 0; i < 4; ++i) {
-        const int w = panelWidths[i] > 0 ? panelWidths[i] : 438 - x;
+        const int w = panelWidths[i] > 0 ? panelWidths[i] : width() - x;
         auto* panel = MakeControl<QLabel>(状态条, panelNames[i], x, 0, w, 20);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(3);
