@@ -407,9 +407,13 @@ TEST_F(NewUnitWindowTest, GeneratesEachKindOfUnit) {
         if (tc.categoryButton) w->findChild<QRadioButton*>(QString::fromUtf8(tc.categoryButton))->click();
         if (tc.movementButton) w->findChild<QRadioButton*>(QString::fromUtf8(tc.movementButton))->click();
         if (tc.appearance) Choose(*w, tc.appearance);
-        // Sounds are started before the question is asked.
+        // The sound is started and the log written before the question is asked.
         size_t soundsAtQuestion = 0;
-        prompts.onShow = [&](const ShownPrompt&) { soundsAtQuestion = sounds.played.size(); };
+        std::string logAtQuestion;
+        prompts.onShow = [&](const ShownPrompt&) {
+            soundsAtQuestion = sounds.played.size();
+            logAtQuestion = Slurp(SettingsFile());
+        };
         Generate(*w, QString::fromLatin1(tc.id));
         prompts.onShow = nullptr;
 
@@ -418,6 +422,7 @@ TEST_F(NewUnitWindowTest, GeneratesEachKindOfUnit) {
         EXPECT_EQ(qm::NewUnitMovement, Gbk(tc.movement));
         EXPECT_EQ(sounds.played, std::vector<Sound>{Sound::Success});
         EXPECT_EQ(soundsAtQuestion, 1u);
+        EXPECT_EQ(logAtQuestion, tc.log);
         ASSERT_EQ(prompts.shown().size(), 1u);
         const ShownPrompt& q = prompts.shown()[0];
         EXPECT_EQ(q.kind, ShownPrompt::Kind::Question);
