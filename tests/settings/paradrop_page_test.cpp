@@ -91,6 +91,9 @@ TEST_P(ParadropPageTest, LoadsASide) {
         EXPECT_FALSE(w->paradropEdited());
         EXPECT_TRUE(w->组合框_兵种选择->isEnabled());
         EXPECT_TRUE(w->编辑框_兵种数量->isEnabled());
+        EXPECT_EQ(w->兵种列表->currentItem(), nullptr) << "loading makes no row current";
+        EXPECT_FALSE(w->按钮_修改兵种->isEnabled());
+        EXPECT_FALSE(w->按钮_删除兵种->isEnabled());
         Close(w);
     }
     EXPECT_TRUE(prompts.shown().empty());
@@ -348,6 +351,11 @@ TEST_P(ParadropPageTest, AboutPage) {
         qm::SettingsWindow* w = Open(2);
         EXPECT_EQ(random.asked, (std::vector<std::pair<int, int>>{{0, 1}}));
         EXPECT_EQ(w->标签20->text(), QStringLiteral("Quillmere"));
+        EXPECT_EQ(qm::SettingsWindow::kAboutText.toStdString(),
+                  "  对于本修改器中的单位中文名称、建筑中文名称是收集网上的翻译而来。\r\n\r\n"
+                  "  对于武器列表的中文对照，我实在是找不到，所以就按照兵种类型，弄了几个。"
+                  "正确性不保证！如果某位仁兄能够提供的话，在下将十分感谢！\r\n\r\n"
+                  "  如果发现错误翻译请指正，联系方法见下方。\r\n\r\n\r\n");
         EXPECT_EQ(w->透明标签1->text(),
                   QStringLiteral("  对于本修改器中的单位中文名称、建筑中文名称是收集网上的翻译而来。\n\n"
                                  "  对于武器列表的中文对照，我实在是找不到，所以就按照兵种类型，弄了几个。"
