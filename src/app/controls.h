@@ -2,7 +2,9 @@
 // objectName and its place and size in the parent.
 #pragma once
 
+#include <QColor>
 #include <QFrame>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
@@ -23,6 +25,18 @@ W* MakeControl(QWidget* parent, const char* name, const QString& caption, int x,
     W* control = MakeControl<W>(parent, name, x, y, w, h);
     control->setText(caption);
     return control;
+}
+
+// The background of disabled edit boxes, and of enabled ones.
+inline const QColor kDisabledBoxGrey(236, 236, 236);
+inline const QColor kEnabledBoxWhite(255, 255, 255);
+
+// Sets an edit box's background colour for every state it can be in.
+inline void SetEditBackground(QWidget* box, const QColor& colour) {
+    QPalette p = box->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Base, colour);
+    box->setPalette(p);
 }
 
 // The thin progress bars the windows use only as separator lines: an etched line.

@@ -44,16 +44,8 @@ namespace qm {
 
 namespace {
 
-const QColor kGrey(236, 236, 236);
-const QColor kWhite(255, 255, 255);
-
-// Background of an edit box, whatever its state.
-void SetBackground(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Base, colour);
-    w->setPalette(p);
-}
+const QColor& kGrey = kDisabledBoxGrey;
+const QColor& kWhite = kEnabledBoxWhite;
 
 // Caption colour of a check box while it is enabled.
 void SetTextColour(QWidget* w, const QColor& colour) {
@@ -283,7 +275,7 @@ void EditorWindow::BuildEditorPage() {
     small.setPixelSize(10);
     其他国家_编辑框->setFont(small);
     其他国家_编辑框->setEnabled(false);
-    SetBackground(其他国家_编辑框, kGrey);
+    SetEditBackground(其他国家_编辑框, kGrey);
     其他国家_按钮 = MakeControl<QToolButton>(分组框, "其他国家_按钮", 591, 23, 22, 17);
     其他国家_按钮->setArrowType(Qt::DownArrow);
     // Taking no focus, a click on it while the list is open does not first close the list.
@@ -323,7 +315,7 @@ void EditorWindow::BuildEditorPage() {
     选择框_限制数量 = MakeControl<QCheckBox>(page, "选择框_限制数量", QStringLiteral("限制制造量："), 388, 194, 92, 14);
     编辑框_限制数量 = NumberBox(page, "编辑框_限制数量", 478, 192, 63, 16);
     编辑框_限制数量->setEnabled(false);
-    SetBackground(编辑框_限制数量, kGrey);
+    SetEditBackground(编辑框_限制数量, kGrey);
 
     // Weapons and lists.
     FieldLabel(page, "标签_主武器", QStringLiteral("主要武器："), 218, 214, 20);
@@ -416,7 +408,7 @@ void EditorWindow::Connect() {
     connect(选择框_限制数量, &QCheckBox::clicked, this, [this] {
         const bool on = 选择框_限制数量->isChecked();
         编辑框_限制数量->setEnabled(on);
-        SetBackground(编辑框_限制数量, on ? kWhite : kGrey);
+        SetEditBackground(编辑框_限制数量, on ? kWhite : kGrey);
     });
 }
 
@@ -479,7 +471,7 @@ void EditorWindow::BuildCatalogues() {
     if (!c.OtherCountries.empty()) {
         其他国家_按钮->setEnabled(true);
         其他国家_编辑框->setEnabled(true);
-        SetBackground(其他国家_编辑框, kWhite);
+        SetEditBackground(其他国家_编辑框, kWhite);
     }
     ReplaceCatalogueItems(组合框_仅拥有, 1, ToQt(c.CountryItems));
 
@@ -527,7 +519,7 @@ void EditorWindow::ShowCategory(const TextList& list) {
         选择框_车辆变身->setEnabled(false);
         选择框_碾压步兵->setEnabled(false);
         编辑框_容量->setEnabled(false);
-        SetBackground(编辑框_容量, kGrey);
+        SetEditBackground(编辑框_容量, kGrey);
     }
 }
 
@@ -558,7 +550,7 @@ void EditorWindow::ResetUnitForm(ResetMode mode) {
                  选择框_碾压步兵, 选择框_车辆变身, 编辑框_前提说明, 编辑框_生产前提})
             w->setEnabled(true);
         for (QLineEdit* box : numbers) box->setEnabled(true);
-        SetBackground(编辑框_容量, kWhite);
+        SetEditBackground(编辑框_容量, kWhite);
     }
     组合框_要删除项目->clear();
     选择_尤里->setEnabled(GameVersion == 2);
@@ -732,7 +724,7 @@ void EditorWindow::UnitSelected(QTreeWidgetItem* current) {
     const bool limited = !编辑框_限制数量->text().isEmpty();
     选择框_限制数量->setChecked(limited);
     编辑框_限制数量->setEnabled(limited);
-    SetBackground(编辑框_限制数量, limited ? kWhite : kGrey);
+    SetEditBackground(编辑框_限制数量, limited ? kWhite : kGrey);
 
     组合框_车辆变身->setEnabled(选择框_车辆变身->isChecked());
     选择框_展开射击->setEnabled(选择框_可以展开->isChecked());

@@ -48,7 +48,7 @@ const QString kNoUnitChosen = QStringLiteral("兵种没有选择！");
 const QString kErrorCaption = QStringLiteral("错误");
 const QString kEmptyUnitRow = QStringLiteral("<空的>");
 
-const QColor kGrey(236, 236, 236);
+const QColor& kGrey = kDisabledBoxGrey;
 
 // The page captions, which are also the window captions.
 const QString kPageCaptions[] = {QStringLiteral("基本设置"), QStringLiteral("伞兵设置"),
@@ -73,13 +73,6 @@ QValidator* WholeNumbers(QObject* parent) {
 QValidator* DecimalNumbers(QObject* parent) {
     return new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("-?[0-9]*\\.?[0-9]*")), parent);
-}
-
-void SetBackground(QLineEdit* box, const QColor& colour) {
-    QPalette p = box->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Base, colour);
-    box->setPalette(p);
 }
 
 void SetTextColour(QLabel* label, const QColor& colour) {
@@ -352,7 +345,7 @@ void SettingsWindow::GreyYurisRevengeBoxes() {
     const bool yurisRevenge = GameVersion == 2;
     for (QLineEdit* box : {基本_基因突变, 基本_心灵控制}) {
         box->setEnabled(yurisRevenge);
-        SetBackground(box, yurisRevenge ? QColor(Qt::white) : kGrey);
+        SetEditBackground(box, yurisRevenge ? kEnabledBoxWhite : kGrey);
     }
     for (QLabel* label : {标签12, 标签13}) SetTextColour(label, yurisRevenge ? QColor(Qt::black) : kGrey);
 }

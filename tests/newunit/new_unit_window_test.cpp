@@ -21,6 +21,7 @@
 #include "newunit/new_unit_window.h"
 #include "store/file_services.h"
 #include "store/settings.h"
+#include "support/new_unit_lines.h"
 #include "support/temp_dir.h"
 
 namespace qmtest {
@@ -50,28 +51,8 @@ const std::string kRulesUnits =
     "[Medusa]\r\nDamage=10\r\n";
 const std::string kRules = kRulesHead + kRulesVehicles + kRulesAircraft + kRulesBuildings + kRulesUnits;
 
-const Lines kCommon = {
-    "IsSelectableCombatant=yes",
-    "Assaulter=no",
-    "Crashable=yes",
-    "VoiceSelect=TeslaTroopSelect",
-    "VoiceMove=TeslaTroopMove",
-    "VoiceAttack=TeslaTroopAttackCommand",
-    "VoiceFeedback=TeslaTroopFear",
-    "MoveSound=RocketeerMoveLoop",
-    "DieSound=TeslaTroopDie",
-    "CrashingSound=RocketeerDie",
-    "ThreatPosed=20",
-    "VeteranAbilities=STRONGER,FIREPOWER,ROF,SIGHT,FASTER",
-    "EliteAbilities=SELF_HEAL,STRONGER,FIREPOWER,ROF",
-};
-const Lines kFly = {
-    "Fighter=yes",          "BalloonHover=yes",     "HoverAttack=yes",
-    "SpeedType=Hover",      "JumpjetSpeed=30",      "JumpjetClimb=20",
-    "JumpjetCrash=25",      "JumpJetAccel=10",      "JumpJetTurnRate=10",
-    "JumpjetHeight=500",    "JumpjetWobbles=.01",   "JumpjetDeviation=1",
-    "JumpjetNoWobbles=yes", "ImpactLandSound=RocketeerCrash",
-};
+const Lines& kCommon = qmtest::kNewUnitCommonLines;
+const Lines& kFly = qmtest::kNewUnitFlyLines;
 const char* const kDrive = "{92612C46-F71F-11d1-AC9F-006008055BB5}";
 
 Lines MovementLines(const std::string& zone, const std::string& speed, const std::string& loco) {

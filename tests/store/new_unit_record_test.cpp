@@ -5,6 +5,7 @@
 #include "store/profile_file.h"
 #include "store/registry.h"
 #include "store/rules_file_test.h"
+#include "support/new_unit_lines.h"
 
 namespace {
 
@@ -12,30 +13,8 @@ using qm::Gbk;
 using qmtest::Concat;
 using qmtest::Lines;
 
-const Lines kCommon = {
-    "IsSelectableCombatant=yes",
-    "Assaulter=no",
-    "Crashable=yes",
-    "VoiceSelect=TeslaTroopSelect",
-    "VoiceMove=TeslaTroopMove",
-    "VoiceAttack=TeslaTroopAttackCommand",
-    "VoiceFeedback=TeslaTroopFear",
-    "MoveSound=RocketeerMoveLoop",
-    "DieSound=TeslaTroopDie",
-    "CrashingSound=RocketeerDie",
-    "ThreatPosed=20",
-    "VeteranAbilities=STRONGER,FIREPOWER,ROF,SIGHT,FASTER",
-    "EliteAbilities=SELF_HEAL,STRONGER,FIREPOWER,ROF",
-};
-
-// "SpeedType" is written again after the movement zones with the same value; it stays here.
-const Lines kFly = {
-    "Fighter=yes",          "BalloonHover=yes",     "HoverAttack=yes",
-    "SpeedType=Hover",      "JumpjetSpeed=30",      "JumpjetClimb=20",
-    "JumpjetCrash=25",      "JumpJetAccel=10",      "JumpJetTurnRate=10",
-    "JumpjetHeight=500",    "JumpjetWobbles=.01",   "JumpjetDeviation=1",
-    "JumpjetNoWobbles=yes", "ImpactLandSound=RocketeerCrash",
-};
+const Lines& kCommon = qmtest::kNewUnitCommonLines;
+const Lines& kFly = qmtest::kNewUnitFlyLines;
 
 Lines Head(const std::string& id, const std::string& image) {
     return {"UIName=Name:" + id, "Name=" + id, "Image=" + image, "Points=15"};
