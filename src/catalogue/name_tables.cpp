@@ -216,64 +216,16 @@ constexpr const char kInfantryYr[] =
     "MUMY-木乃伊，"
     "WWLF-未知，";
 
-// Red Alert 2 infantry (56).
-constexpr const char kInfantryRa2[] =
-    "E1-美国大兵，"
-    "ADOG-盟军警犬，"
-    "ENGINEER-盟军工程师，"
-    "JUMPJET-火箭飞行兵，"
-    "SPY-间谍，"
-    "GHOST-海豹部队，"
-    "TANY-谭雅，"
-    "CLEG-超时空军团兵，"
-    "CCOMAND-超时空突击队[隐藏]，"
-    "E2-动员兵，"
-    "DOG-苏军警犬，"
-    "SENGINEER-苏军工程师，"
-    "FLAKT-防空步兵，"
-    "SHK-磁暴步兵，"
-    "DESO-辐射工兵，"
-    "TERROR-恐怖分子，"
-    "IVAN-疯狂伊文，"
-    "CIVAN-超时空伊文[隐藏]，"
-    "SNIPE-狙击手，"
-    "YURIPR-尤里改，"
-    "PTROOP-心灵突击队[隐藏]，"
-    "YURI-尤里，"
-    "CTECH-技师，"
-    "ARND-阿诺，"
-    "STLN-史泰龙，"
-    "CLNT-伊斯特伍德，"
-    "SSRV-特勤人员，"
-    "PRES-美国总统，"
-    "RMNV-罗曼诺夫总理，"
-    "EINS-爱因斯坦，"
-    "BORIS-鲍里斯，"
-    "CIV1-平民1，"
-    "CIV2-平民2，"
-    "CIV3-平民3，"
-    "CIVA-德州平民A，"
-    "CIVB-德州平民B，"
-    "CIVC-德州平民C，"
-    "CIVBBP-棒球运动员，"
-    "CIVBFM-海滩胖男子，"
-    "CIVBF-海滩女子，"
-    "CIVBTM-海滩瘦男子，"
-    "CIVSFM-雪地胖男子，"
-    "CIVSF-雪地女子，"
-    "CIVSTM-雪地瘦男子，"
-    "VLADIMIR-弗拉基米尔将军，"
-    "PENTGEN-五角大楼将军，"
-    "WEEDGUY-未知，"
-    "CAML-骆驼，"
-    "COW-奶牛，"
-    "ALL-鳄鱼，"
-    "POLARB-北极熊，"
-    "DNOA-霸王龙，"
-    "DNOB-雷龙，"
-    "JOSH-猴子，"
-    "MUMY-木乃伊，"
-    "WWLF-未知，";
+// Red Alert 2 infantry (56): the Yuri's Revenge items in this order, and two items named as
+// in Red Alert 2.
+constexpr const char* kInfantryRa2Order[] = {
+    "E1", "ADOG", "ENGINEER", "JUMPJET", "SPY", "GHOST", "TANY", "CLEG", "CCOMAND", "E2", "DOG",
+    "SENGINEER", "FLAKT", "SHK", "DESO", "TERROR", "IVAN", "CIVAN", "SNIPE", "YURIPR", "PTROOP",
+    "YURI", "CTECH", "ARND", "STLN", "CLNT", "SSRV", "PRES", "RMNV", "EINS", "BORIS", "CIV1",
+    "CIV2", "CIV3", "CIVA", "CIVB", "CIVC", "CIVBBP", "CIVBFM", "CIVBF", "CIVBTM", "CIVSFM",
+    "CIVSF", "CIVSTM", "VLADIMIR", "PENTGEN", "WEEDGUY", "CAML", "COW", "ALL", "POLARB", "DNOA",
+    "DNOB", "JOSH", "MUMY", "WWLF"};
+constexpr const char* kInfantryRa2Names[] = {"YURI-尤里", "YURIPR-尤里改"};
 
 // Yuri's Revenge vehicles and ships (72).
 constexpr const char kVehiclesYr[] =
@@ -612,6 +564,23 @@ Text RedAlert2Table(const Text& yrTable, const char* const (&yrOnly)[N],
     return table;
 }
 
+// A table of the given IDs in the given order, each item taken from the Yuri's Revenge table
+// unless `own` holds an item of that ID.
+template <size_t N, size_t M>
+Text ReorderedTable(const Text& yrTable, const char* const (&ids)[N], const char* const (&own)[M]) {
+    const TextList yrItems = SplitText(yrTable, TableSeparator());
+    Text table;
+    for (const char* id : ids) {
+        Text item;
+        for (const char* o : own)
+            if (ItemId(o) == id) item = Gbk(o);
+        for (size_t i = 0; item.empty() && i < yrItems.size(); ++i)
+            if (ItemId(yrItems[i]) == id) item = yrItems[i];
+        table += item + TableSeparator();
+    }
+    return table;
+}
+
 // The Yuri's Revenge table for version 2, the Red Alert 2 table otherwise.
 const Text& ByVersion(int version, const Text& yr, const Text& ra2) {
     return version == 2 ? yr : ra2;
@@ -626,7 +595,8 @@ const Text& BuildingTable(int version) {
 }
 
 const Text& InfantryTable(int version) {
-    static const Text yr = Gbk(kInfantryYr), ra2 = Gbk(kInfantryRa2);
+    static const Text yr = Gbk(kInfantryYr);
+    static const Text ra2 = ReorderedTable(yr, kInfantryRa2Order, kInfantryRa2Names);
     return ByVersion(version, yr, ra2);
 }
 
