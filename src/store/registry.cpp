@@ -42,23 +42,18 @@ Text SectionKeysText(const std::string& file, const Text& section) {
 
     TextList keys;
     bool inside = false;
-    bool done = false;
     ForEachLine(text, [&](std::string_view line) {
         std::string_view t = TrimLine(line);
         if (!inside) {
             if (t == header) inside = true;
             return true;
         }
-        if (!t.empty() && t[0] == '[') {
-            done = true;
-            return false;
-        }
+        if (!t.empty() && t[0] == '[') return false;  // the next section begins
         if (t.empty() || t[0] == ';') return true;
         size_t eq = line.find('=');
         if (eq != std::string_view::npos) keys.emplace_back(line.substr(0, eq));
         return true;
     });
-    (void)done;
     return JoinText(keys, "|");
 }
 
